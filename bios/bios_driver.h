@@ -1,0 +1,30 @@
+// The driver behind the BIOS channel: the device in the Windows build, or the
+// simulated notebook. One request carries one 44-byte frame each way.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+
+#include "bios/register_frame.h"
+
+namespace tlw {
+
+class BiosDriver {
+public:
+    virtual ~BiosDriver() = default;
+    BiosDriver() = default;
+    BiosDriver(const BiosDriver&) = delete;
+    BiosDriver& operator=(const BiosDriver&) = delete;
+
+    // Sends `in` and fills `out`. Returns false when the request itself failed;
+    // otherwise `returned` holds the byte count the driver reports writing.
+    virtual bool Request(const FrameBytes& in, FrameBytes& out, std::size_t& returned,
+                         const char* callName) = 0;
+};
+
+// Defined by the program that links the channel: which driver OpenBiosChannel
+// opens (the device, or the simulated notebook when one is selected). Returns
+// null when no driver can be opened.
+std::unique_ptr<BiosDriver> CreateBiosDriver();
+
+}  // namespace tlw

@@ -1,0 +1,27 @@
+# Native unit tests of the portable part, with GoogleTest under ctest.
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+add_executable(native_tests
+  tests/native/test_driver_seam.cpp
+  tests/native/register_frame_test.cpp
+  tests/native/bios_call_test.cpp
+  tests/native/shell_calls_test.cpp
+  tests/native/state_file_test.cpp
+  tests/native/simulated_notebook_test.cpp
+  tests/native/dib_layout_test.cpp)
+target_link_libraries(native_tests PRIVATE tlw_sim tlw_pictures GTest::gtest_main)
+target_compile_definitions(native_tests PRIVATE TALLOWIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+gtest_discover_tests(native_tests)
+
+# The programs cross-built for Windows, run under Wine in the same ctest run.
+set(TALLOWIN_WINE_TESTS_DIR "" CACHE PATH "Build directory of the Windows programs whose tests run under Wine")
+if(TALLOWIN_WINE_TESTS_DIR)
+  include(${CMAKE_SOURCE_DIR}/tests/wine/programs.cmake)
+  foreach(name ${TALLOWIN_WINE_TEST_PROGRAMS})
+    add_test(NAME ${name}
+      COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run ${TALLOWIN_WINE_TESTS_DIR}/${name}.exe
+              --tlw=${TALLOWIN_WINE_TESTS_DIR}/tlw.exe)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_registry)
+  endforeach()
+endif()

@@ -1,0 +1,45 @@
+# tlw.exe, the 32-bit Windows program, and its tests under Wine.
+set(TLW_LINK_OPTIONS -static -static-libgcc -static-libstdc++)
+
+add_library(tlw_win STATIC
+  win/window.cpp
+  win/resources.cpp
+  win/dialog.cpp
+  win/application.cpp
+  win/command_line.cpp
+  win/registry_key.cpp)
+target_include_directories(tlw_win PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(tlw_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+target_link_libraries(tlw_win PUBLIC comctl32 gdi32 advapi32 version)
+
+add_executable(tlw WIN32
+  app/main.cpp
+  app/tallowin_app.cpp
+  app/command_line_info.cpp
+  app/saved_button_actions.cpp
+  app/driver_selection.cpp
+  app/settings_window.cpp
+  bios/device_driver_win.cpp
+  res/tlw.rc)
+target_link_libraries(tlw PRIVATE tlw_sim tlw_win tlw_pictures)
+target_link_options(tlw PRIVATE ${TLW_LINK_OPTIONS})
+set_source_files_properties(res/tlw.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/tlw.manifest")
+target_include_directories(tlw PRIVATE ${CMAKE_SOURCE_DIR}/res)
+
+# GoogleTest, cross-built from Debian's sources.
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Each Wine process costs about a second: one ctest test per test program.
+include(${CMAKE_SOURCE_DIR}/tests/wine/programs.cmake)
+foreach(name ${TALLOWIN_WINE_TEST_PROGRAMS})
+  add_executable(${name} ${${name}_SOURCES} tests/wine/harness.cpp)
+  target_link_libraries(${name} PRIVATE tlw_win gtest)
+  target_link_options(${name} PRIVATE ${TLW_LINK_OPTIONS})
+  add_dependencies(${name} tlw)
+  add_test(NAME ${name} COMMAND ${name} --tlw=$<TARGET_FILE:tlw>)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_registry)
+endforeach()

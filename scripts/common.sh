@@ -1,0 +1,70 @@
+# Shared by the run and test commands: packages, builds, Wine and the display.
+# Sourced, not run.
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$root/build"
+
+# Debian 12 packages the project needs, installed once.
+packages="cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64
+  wine wine64 xvfb xauth x11-utils imagemagick"
+
+install_packages() {
+  local missing=""
+  for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"
+  done
+  [ -z "$missing" ] && return 0
+  echo "== installing:$missing"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends $missing >/dev/null
+}
+
+# The shipped 32-bit tlw.exe, and the 64-bit build of the same sources that
+# runs under 64-bit Wine (see the README for why the tests use it).
+build_windows() {
+  local arch
+  for arch in i686 x86_64; do
+    cmake -S "$root" -B "$build/$arch" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" >/dev/null
+    cmake --build "$build/$arch"
+  done
+}
+
+export TALLOWIN_WINE=/usr/lib/wine/wine64
+export WINELOADER=/usr/lib/wine/wine64
+export WINEARCH=win64
+export WINEDEBUG=-all
+# No Mono or Gecko installers: the program needs neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+xvfb_pid=""
+# Starts a virtual display and sets DISPLAY to it.
+start_virtual_display() {
+  local fifo
+  fifo=$(mktemp -u)
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>/dev/null &
+  xvfb_pid=$!
+  local number
+  read -r number <"$fifo"
+  rm -f "$fifo"
+  export DISPLAY=":$number"
+}
+
+# Makes a Wine prefix at $1 (when it has none yet) and keeps its server running.
+prepare_wine_prefix() {
+  export WINEPREFIX="$1"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    "$TALLOWIN_WINE" wineboot -i >/dev/null 2>&1 || true
+    # Without a window manager Wine draws the windows' frames and captions itself.
+    "$TALLOWIN_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+  fi
+  wineserver -p >/dev/null 2>&1 || true
+}
+
+stop_wine_and_display() {
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+}

@@ -1,0 +1,50 @@
+// What the simulated notebook remembers: its BIOS settings, its passwords and
+// the calls it has been told to refuse.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sim/state_file.h"
+
+namespace tlw::sim {
+
+enum class RefusalMode {
+    Status,   // the BIOS answers status 0xFFFFFFFF
+    Ah,       // the BIOS answers status 0 with a non-zero AH
+    Channel,  // the driver request itself fails
+};
+
+struct Refusal {
+    std::string call;  // the call name the program passes with the request
+    RefusalMode mode = RefusalMode::Status;
+    std::uint8_t ah = 0;
+};
+
+enum PowerButton : std::uint8_t { kLidButton = 0, kPowerButton = 1, kSleepButton = 2, kButtonCount = 3 };
+
+struct NotebookState {
+    std::uint16_t revision = 0x0108;            // BH = major, BL = minor
+    std::vector<std::uint8_t> setupPassword;    // keyboard scan codes; empty: none
+    bool hotkeyButtonOn = true;
+    std::uint8_t buttonAction[kButtonCount] = {1, 3, 1};  // 0 none, 1 standby, 2 hibernate, 3 shutdown
+    std::vector<Refusal> refusals;
+
+    // The BIOS setup defaults: what loading them restores.
+    void LoadSetupDefaults();
+    const Refusal* RefusalFor(const std::string& call) const;
+};
+
+// Reads every key of `file` into `state` (keys the file leaves out keep the
+// values `state` already has). False, with `error` naming the line, on an
+// unknown key or a value that does not parse.
+bool ReadState(const StateFile& file, NotebookState& state, std::string& error);
+
+// Writes every setting of `state` into `file`; refusals are never rewritten.
+void WriteState(const NotebookState& state, StateFile& file);
+
+// The text of a new state file for the default notebook, every key explained.
+std::string DefaultStateText();
+
+}  // namespace tlw::sim

@@ -1,0 +1,94 @@
+// Requests to the simulated notebook: refusal, answer, log, save.
+#include "sim/simulated_driver.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "sim/request_log.h"
+#include "sim/simulated_bios.h"
+
+namespace tlw::sim {
+namespace {
+
+bool ReadWholeFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream content;
+    content << in.rdbuf();
+    text = content.str();
+    return !in.bad();
+}
+
+bool WriteWholeFile(const std::string& path, const std::string& text) {
+    // Written beside the file and moved over it, so that a program killed
+    // mid-write leaves the old state whole.
+    const std::string temp = path + ".new";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        out << text;
+        if (!out.flush()) return false;
+    }
+    std::remove(path.c_str());
+    return std::rename(temp.c_str(), path.c_str()) == 0;
+}
+
+}  // namespace
+
+SimulatedDriver::SimulatedDriver(std::string statePath, std::string logPath)
+    : statePath_(std::move(statePath)), logPath_(std::move(logPath)) {}
+
+std::unique_ptr<SimulatedDriver> SimulatedDriver::Open(const std::string& statePath, const std::string& logPath,
+                                                       std::string& error) {
+    std::unique_ptr<SimulatedDriver> driver(new SimulatedDriver(statePath, logPath));
+    std::string text;
+    const bool exists = ReadWholeFile(statePath, text);
+    if (!exists) text = DefaultStateText();
+    std::string problem;
+    if (!driver->file_.Parse(text, problem) || !ReadState(driver->file_, driver->state_, problem)) {
+        error = "The simulated notebook's state file " + statePath + " cannot be used: " + problem;
+        return nullptr;
+    }
+    if (!exists && !WriteWholeFile(statePath, text)) {
+        error = "The simulated notebook's state file " + statePath + " cannot be created.";
+        return nullptr;
+    }
+    return driver;
+}
+
+bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, std::size_t& returned,
+                              const char* callName) {
+    const RegisterFrame in = FromBytes(inBytes);
+    const std::string call = callName ? callName : "";
+    const Refusal* refusal = state_.RefusalFor(call);
+    if (refusal && refusal->mode == RefusalMode::Channel) {
+        AppendLogLine(logPath_, FormatRequestLine(call, in, nullptr, nullptr));
+        return false;
+    }
+
+    BiosAnswer answer;
+    if (refusal) {
+        answer.out = in;
+        answer.out.status = refusal->mode == RefusalMode::Status ? kBiosRefused : 0;
+        if (refusal->mode == RefusalMode::Ah) {
+            answer.out.eax = (answer.out.eax & 0xFFFF00FFu) | (std::uint32_t{refusal->ah} << 8);
+        }
+    } else {
+        answer = AnswerRequest(state_, in);
+    }
+
+    AppendLogLine(logPath_, FormatRequestLine(call, in, &answer.out, answer.passesBuffer ? &answer.buffer : nullptr));
+    if (answer.changedSettings) Save();
+    outBytes = ToBytes(answer.out);
+    returned = outBytes.size();
+    return true;
+}
+
+void SimulatedDriver::LogRestart() { AppendLogLine(logPath_, "RESTART"); }
+
+bool SimulatedDriver::Save() {
+    WriteState(state_, file_);
+    return WriteWholeFile(statePath_, file_.Text());
+}
+
+}  // namespace tlw::sim

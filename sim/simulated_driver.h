@@ -1,0 +1,39 @@
+// The simulated notebook as a BIOS driver: keeps its settings in a state file,
+// logs every request, and refuses the calls its state file names.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "bios/bios_driver.h"
+#include "sim/notebook_state.h"
+#include "sim/state_file.h"
+
+namespace tlw::sim {
+
+class SimulatedDriver : public BiosDriver {
+public:
+    // Reads the state file at `statePath`, creating it with the default
+    // notebook when it does not exist. Null, with `error` naming the file and
+    // line, when the file cannot be read or parsed; such a file is left as it is.
+    static std::unique_ptr<SimulatedDriver> Open(const std::string& statePath, const std::string& logPath,
+                                                 std::string& error);
+
+    bool Request(const FrameBytes& in, FrameBytes& out, std::size_t& returned, const char* callName) override;
+
+    // The program asked Windows to restart.
+    void LogRestart();
+
+    const NotebookState& state() const { return state_; }
+
+private:
+    SimulatedDriver(std::string statePath, std::string logPath);
+    bool Save();
+
+    std::string statePath_;
+    std::string logPath_;
+    StateFile file_;
+    NotebookState state_;
+};
+
+}  // namespace tlw::sim

@@ -1,0 +1,85 @@
+// What the tests under Wine share: starting tlw.exe on a simulated notebook of
+// their own, finding its windows, answering its dialogs, reading its request log.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace wt {
+
+// The Windows path of tlw.exe under test (from --tlw=, a Unix path).
+const std::string& TlwPath();
+
+// A directory of the test's own under the temporary directory, removed at the end.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    const std::string& path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+private:
+    std::string path_;
+};
+
+std::string ReadText(const std::string& path);
+void WriteText(const std::string& path, const std::string& text);
+std::vector<std::string> ReadLines(const std::string& path);
+// The lines of `lines` that begin with `call` followed by a blank.
+std::vector<std::string> LinesOf(const std::vector<std::string>& lines, const std::string& call);
+
+struct Launch {
+    std::string arguments;        // after the program name
+    std::string statePath;        // TALLOWIN_SIMULATOR; empty: not set
+    std::string logPath;          // TALLOWIN_SIMULATOR_LOG; empty: not set
+    std::string workingDirectory; // empty: the test's own
+    std::string program;          // empty: tlw.exe under test
+};
+
+// A running tlw.exe, ended by force if a test leaves it running.
+class Process {
+public:
+    explicit Process(const Launch& launch);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    bool started() const { return info_.hProcess != nullptr; }
+    DWORD id() const { return info_.dwProcessId; }
+    // True when the process ended within `ms`.
+    bool WaitForExit(DWORD ms);
+    bool running();
+    DWORD exitCode();
+
+private:
+    PROCESS_INFORMATION info_ = {};
+};
+
+// A visible top-level window of process `pid` (any process when 0) with class
+// `className` and title `title`, waited for up to `ms`; null when none came.
+HWND WaitForWindow(const char* className, const char* title, DWORD pid, DWORD ms);
+// Every visible top-level window of process `pid`.
+std::vector<HWND> TopLevelWindowsOf(DWORD pid);
+std::string TextOf(HWND hwnd);
+// The texts of a dialog's static controls, joined with newlines.
+std::string StaticTextsOf(HWND dialog);
+// Presses button `id` of a dialog as a click would.
+void PressButton(HWND dialog, int id);
+// Waits until `hwnd` is gone.
+bool WaitForWindowGone(HWND hwnd, DWORD ms);
+
+// HKLM "SOFTWARE\Tallowin\Tallowin for Windows NT 4.0", removed by the destructor.
+class ButtonActionsKey {
+public:
+    ButtonActionsKey();
+    ~ButtonActionsKey();
+    void SetBinary(const char* name, std::vector<BYTE> data);
+    void SetDword(const char* name, DWORD value);
+
+private:
+    HKEY key_ = nullptr;
+};
+
+}  // namespace wt

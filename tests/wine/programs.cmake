@@ -1,0 +1,3 @@
+# The test programs that run under Wine, each one ctest test, with their sources.
+set(TALLOWIN_WINE_TEST_PROGRAMS wine_startup_tests)
+set(wine_startup_tests_SOURCES tests/wine/startup_test.cpp)
