@@ -22,6 +22,6 @@ if(TALLOWIN_WINE_TESTS_DIR)
     add_test(NAME ${name}
       COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run ${TALLOWIN_WINE_TESTS_DIR}/${name}.exe
               --tlw=${TALLOWIN_WINE_TESTS_DIR}/tlw.exe)
-    set_tests_properties(${name} PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_registry)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 180 RESOURCE_LOCK wine_registry)
   endforeach()
 endif()

@@ -7,25 +7,42 @@ add_library(tlw_win STATIC
   win/dialog.cpp
   win/application.cpp
   win/command_line.cpp
-  win/registry_key.cpp)
+  win/registry_key.cpp
+  win/property_page.cpp
+  win/property_sheet.cpp)
 target_include_directories(tlw_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(tlw_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_libraries(tlw_win PUBLIC comctl32 gdi32 advapi32 version)
 
-add_executable(tlw WIN32
-  app/main.cpp
+# Everything of the program but its entry, so that the tests under Wine can
+# run the sheet and its dialogs in their own process.
+add_library(tlw_app STATIC
   app/tallowin_app.cpp
   app/command_line_info.cpp
   app/saved_button_actions.cpp
   app/driver_selection.cpp
   app/settings_window.cpp
-  bios/device_driver_win.cpp
-  res/tlw.rc)
-target_link_libraries(tlw PRIVATE tlw_sim tlw_win tlw_pictures)
+  app/help.cpp
+  app/my_property_page.cpp
+  app/load_settings_dlg.cpp
+  app/restart_dlg.cpp
+  app/about_dlg.cpp
+  app/system_restart.cpp
+  app/all_controls_sheet.cpp
+  pages/info/info_viewer_page.cpp
+  pages/boot/post_page.cpp
+  pages/boot/startup_page.cpp
+  pages/password/password_page.cpp
+  pages/display/display_page.cpp
+  bios/device_driver_win.cpp)
+target_link_libraries(tlw_app PUBLIC tlw_sim tlw_win tlw_pictures)
+target_include_directories(tlw_app PUBLIC ${CMAKE_SOURCE_DIR}/res)
+
+add_executable(tlw WIN32 app/main.cpp res/tlw.rc)
+target_link_libraries(tlw PRIVATE tlw_app)
 target_link_options(tlw PRIVATE ${TLW_LINK_OPTIONS})
 set_source_files_properties(res/tlw.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/tlw.manifest")
-target_include_directories(tlw PRIVATE ${CMAKE_SOURCE_DIR}/res)
 
 # GoogleTest, cross-built from Debian's sources.
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
@@ -36,10 +53,11 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 # Each Wine process costs about a second: one ctest test per test program.
 include(${CMAKE_SOURCE_DIR}/tests/wine/programs.cmake)
 foreach(name ${TALLOWIN_WINE_TEST_PROGRAMS})
-  add_executable(${name} ${${name}_SOURCES} tests/wine/harness.cpp)
-  target_link_libraries(${name} PRIVATE tlw_win gtest)
+  add_executable(${name} ${${name}_SOURCES} tests/wine/harness.cpp res/tlw.rc)
+  target_link_libraries(${name} PRIVATE tlw_app gtest)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/res)
   target_link_options(${name} PRIVATE ${TLW_LINK_OPTIONS})
   add_dependencies(${name} tlw)
   add_test(NAME ${name} COMMAND ${name} --tlw=$<TARGET_FILE:tlw>)
-  set_tests_properties(${name} PROPERTIES TIMEOUT 600 RESOURCE_LOCK wine_registry)
+  set_tests_properties(${name} PROPERTIES TIMEOUT 180 RESOURCE_LOCK wine_registry)
 endforeach()

@@ -63,7 +63,8 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM param) {
 BOOL CALLBACK CollectStatic(HWND hwnd, LPARAM param) {
     char name[64] = {};
     ::GetClassNameA(hwnd, name, sizeof name);
-    if (lstrcmpiA(name, "Static") == 0) {
+    const LONG_PTR kind = ::GetWindowLongPtrA(hwnd, GWL_STYLE) & SS_TYPEMASK;
+    if (lstrcmpiA(name, "Static") == 0 && kind != SS_ICON && kind != SS_BITMAP) {
         auto* texts = reinterpret_cast<std::string*>(param);
         const std::string text = TextOf(hwnd);
         if (!text.empty()) *texts += (texts->empty() ? "" : "\n") + text;

@@ -1,3 +1,4 @@
 # The test programs that run under Wine, each one ctest test, with their sources.
-set(TALLOWIN_WINE_TEST_PROGRAMS wine_startup_tests)
+set(TALLOWIN_WINE_TEST_PROGRAMS wine_startup_tests wine_sheet_tests)
 set(wine_startup_tests_SOURCES tests/wine/startup_test.cpp)
+set(wine_sheet_tests_SOURCES tests/wine/sheet_test.cpp)

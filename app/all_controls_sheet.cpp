@@ -1,0 +1,184 @@
+// Apply, OK, Load Default, Load Previous, the context menu and the end of a
+// Windows session while the sheet is open.
+#include "app/all_controls_sheet.h"
+
+#include <windowsx.h>
+
+#include <cstdint>
+
+#include "app/about_dlg.h"
+#include "app/load_settings_dlg.h"
+#include "app/restart_dlg.h"
+#include "app/system_restart.h"
+#include "app/tallowin_app.h"
+#include "bios/shell_calls.h"
+#include "pages/boot/post_page.h"
+#include "pages/boot/startup_page.h"
+#include "pages/display/display_page.h"
+#include "pages/info/info_viewer_page.h"
+#include "pages/password/password_page.h"
+#include "res/resource.h"
+#include "win/resources.h"
+
+namespace {
+
+constexpr const char* kSheetProperty = "CAllControlsSheet";
+constexpr std::uint8_t kChecksumMode = 1;
+
+BYTE RunningWindows2000OrLater() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    return ::GetVersionExA(&version) && version.dwMajorVersion > 4 ? 1 : 0;
+}
+
+void RecomputeChecksum() {
+    std::uint8_t ah = 0;
+    tlw::CMOSChecksum(ah, kChecksumMode);
+}
+
+}  // namespace
+
+CAllControlsSheet::Pages CAllControlsSheet::ProgramPages() {
+    return {std::make_unique<CInfoViewerPage>(), std::make_unique<CPostPage>(), std::make_unique<CStartupPage>(),
+            std::make_unique<CPasswordPage>(), std::make_unique<CDisplayPage>()};
+}
+
+CAllControlsSheet::CAllControlsSheet(const std::string& caption, HWND parent, UINT firstPage)
+    : CAllControlsSheet(caption, parent, firstPage, ProgramPages()) {}
+
+CAllControlsSheet::CAllControlsSheet(UINT captionId, HWND parent, UINT firstPage)
+    : CAllControlsSheet(win::LoadText(captionId), parent, firstPage) {}
+
+CAllControlsSheet::CAllControlsSheet(const std::string& caption, HWND parent, UINT firstPage, Pages pages)
+    : win::PropertySheet(caption, parent, firstPage), pages_(std::move(pages)) {
+    restartNeeded_ = false;
+    windows2000OrLater_ = RunningWindows2000OrLater();
+    icon_ = static_cast<HICON>(::LoadImageA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
+                                            ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON),
+                                            LR_SHARED));
+    smallIcon_ = static_cast<HICON>(::LoadImageA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
+                                                 ::GetSystemMetrics(SM_CXSMICON),
+                                                 ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    SetIcon(icon_);
+    for (auto& page : pages_) AddPage(page.get());
+}
+
+CAllControlsSheet* CAllControlsSheet::FromWindow(HWND hwnd) {
+    return static_cast<CAllControlsSheet*>(::GetPropA(hwnd, kSheetProperty));
+}
+
+void CAllControlsSheet::OnInit() {
+    ::SetPropA(hwnd_, kSheetProperty, this);
+    // The common controls leave the caption without its question-mark button;
+    // context help belongs to every page, so it goes back.
+    ::SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_ : icon_));
+    TheApp().SetMainWindow(hwnd_);
+}
+
+bool CAllControlsSheet::ApplyAllPages() {
+    bool needsRestart = false;
+    for (auto& page : pages_) needsRestart = page->ApplySettings() || needsRestart;
+    RecomputeChecksum();
+    return needsRestart;
+}
+
+bool CAllControlsSheet::AskRestart() {
+    CRestartDlg restart;
+    return restart.DoModal(hwnd_) == IDOK;
+}
+
+void CAllControlsSheet::OnApply() {
+    if (ApplyAllPages()) restartNeeded_ = true;
+}
+
+void CAllControlsSheet::OnOK() {
+    if (ApplyAllPages() || restartNeeded_) {
+        restartNeeded_ = true;
+        if (AskRestart()) RestartWindows(hwnd_);
+    }
+    End(IDOK);
+}
+
+void CAllControlsSheet::LoadDefault() {
+    CLoadSettingsDlg confirm;
+    confirm.SetForm(CLoadSettingsDlg::kDefaultSettings);
+    if (confirm.DoModal(hwnd_) != IDOK) return;
+    if (!tlw::LoadSetupDefault()) {
+        win::ShowMessage(hwnd_, win::LoadText(IDS_FUNCTION_NOT_IMPLEMENTED));
+        return;
+    }
+    // The pages' old values must not be written over the defaults: the sheet
+    // ends without applying anything, unless Windows ends it first.
+    if (!AskRestart() || !RestartWindows(hwnd_)) End(IDCANCEL);
+}
+
+void CAllControlsSheet::LoadPrevious() {
+    CLoadSettingsDlg confirm;
+    confirm.SetForm(CLoadSettingsDlg::kPreviousSettings);
+    if (confirm.DoModal(hwnd_) != IDOK) return;
+    for (auto& page : pages_) page->RestorePreviousSettings();
+    RecomputeChecksum();
+}
+
+void CAllControlsSheet::ShowContextMenu(POINT at) {
+    HMENU menu = ::LoadMenuA(win::ResourceModule(), MAKEINTRESOURCEA(IDR_SHEET_MENU));
+    if (!menu) return;
+    HMENU popup = ::GetSubMenu(menu, 0);
+    const struct {
+        UINT command;
+        UINT text;
+    } items[] = {{IDM_LOAD_DEFAULT, IDS_LOAD_DEFAULT_SETTINGS},
+                 {IDM_LOAD_PREVIOUS, IDS_LOAD_PREVIOUS_SETTINGS},
+                 {IDM_ABOUT, IDS_ABOUT_MENU}};
+    for (const auto& item : items) {
+        ::ModifyMenuA(popup, item.command, MF_BYCOMMAND | MF_STRING, item.command,
+                      win::LoadText(item.text, 256).c_str());
+    }
+    if (at.x == -1 && at.y == -1) {
+        // From the keyboard: under the sheet's top-left corner.
+        RECT frame;
+        ::GetWindowRect(hwnd_, &frame);
+        at = {frame.left + 16, frame.top + 32};
+    }
+    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd_, nullptr);
+    ::DestroyMenu(menu);
+}
+
+bool CAllControlsSheet::OnCommand(int id, int) {
+    switch (id) {
+        case IDOK: OnOK(); return true;
+        case win::kApplyButton: OnApply(); return true;
+        case IDM_LOAD_DEFAULT: LoadDefault(); return true;
+        case IDM_LOAD_PREVIOUS: LoadPrevious(); return true;
+        case IDM_ABOUT: {
+            CAboutDlg about;
+            about.DoModal(hwnd_);
+            return true;
+        }
+        default: return false;
+    }
+}
+
+bool CAllControlsSheet::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_CONTEXTMENU:
+            ShowContextMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+            result = 0;
+            return true;
+        case WM_QUERYENDSESSION:
+            result = Default(message, wParam, lParam);
+            if (result) tlw::SetHotkeyButton(1);
+            return true;
+        case WM_QUERYDRAGICON:
+            result = reinterpret_cast<LRESULT>(icon_);
+            return true;
+        case WM_NCDESTROY:
+            ::RemovePropA(hwnd_, kSheetProperty);
+            return false;
+        default:
+            return false;
+    }
+}

@@ -1,0 +1,8 @@
+// The boot sequence page: the BIOS boot order and the first hard disk.
+#include "pages/boot/startup_page.h"
+
+#include "res/resource.h"
+
+CStartupPage::CStartupPage() : CMyPropertyPage(IDD_BOOT_PAGE, IDS_PAGE_BOOT_SEQUENCE) {}
+
+bool CStartupPage::OnInit() { return CMyPropertyPage::OnInit(); }

@@ -1,0 +1,12 @@
+// The information page: the machine's configuration and its DMI identity.
+#pragma once
+
+#include "app/my_property_page.h"
+
+class CInfoViewerPage : public CMyPropertyPage {
+public:
+    CInfoViewerPage();
+
+protected:
+    bool OnInit() override;
+};

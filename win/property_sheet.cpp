@@ -1,0 +1,122 @@
+// The property sheet's creation, subclassing and modal loop.
+#include "win/property_sheet.h"
+
+namespace win {
+namespace {
+
+// The sheet being created: its callback carries no pointer of its own, and
+// sheets are created one at a time on the one user-interface thread.
+PropertySheet* g_creating = nullptr;
+
+}  // namespace
+
+PropertySheet::PropertySheet(std::string caption, HWND parent, UINT firstPage)
+    : caption_(std::move(caption)), parent_(parent), firstPage_(firstPage) {}
+
+PropertySheet::~PropertySheet() {
+    if (hwnd_ && ::IsWindow(hwnd_)) {
+        ::RemoveWindowSubclass(hwnd_, SubclassProcedure, 0);
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+INT_PTR PropertySheet::DoModal() {
+    std::vector<PROPSHEETPAGEA> descriptions;
+    const bool hasHelp = (headerFlags_ & PSH_HASHELP) != 0;
+    for (PropertyPage* page : pages_) descriptions.push_back(page->Description(hasHelp));
+
+    PROPSHEETHEADERA header = {};
+    header.dwSize = sizeof header;
+    header.dwFlags = headerFlags_ | PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_USECALLBACK | (icon_ ? PSH_USEHICON : 0);
+    header.hwndParent = parent_;
+    header.hInstance = ::GetModuleHandleA(nullptr);
+    header.hIcon = icon_;
+    header.pszCaption = caption_.c_str();
+    header.nPages = static_cast<UINT>(descriptions.size());
+    header.nStartPage = firstPage_;
+    header.ppsp = descriptions.data();
+    header.pfnCallback = SheetCallback;
+
+    ended_ = false;
+    result_ = IDCANCEL;
+    g_creating = this;
+    HWND sheet = reinterpret_cast<HWND>(::PropertySheetA(&header));
+    g_creating = nullptr;
+    if (!sheet || sheet == reinterpret_cast<HWND>(-1)) return -1;
+
+    // A modal run: the owner takes no input while the sheet is up.
+    const bool ownerEnabled = parent_ && ::IsWindowEnabled(parent_);
+    if (ownerEnabled) ::EnableWindow(parent_, FALSE);
+    MSG message;
+    while (!ModalRunOver()) {
+        const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
+            break;
+        }
+        if (!PropSheet_IsDialogMessage(hwnd_, &message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    }
+    if (ownerEnabled) ::EnableWindow(parent_, TRUE);
+    if (hwnd_ && ::IsWindow(hwnd_)) {
+        ::RemoveWindowSubclass(hwnd_, SubclassProcedure, 0);
+        ::DestroyWindow(hwnd_);
+    }
+    hwnd_ = nullptr;
+    return result_;
+}
+
+bool PropertySheet::ModalRunOver() {
+    if (ended_ || !hwnd_ || !::IsWindow(hwnd_)) return true;
+    // The common controls let go of the current page once OK or Cancel closed the sheet.
+    return PropSheet_GetCurrentPageHwnd(hwnd_) == nullptr;
+}
+
+void PropertySheet::End(INT_PTR result) {
+    ended_ = true;
+    result_ = result;
+    if (hwnd_) ::ShowWindow(hwnd_, SW_HIDE);
+    // Wake the modal loop.
+    ::PostMessageA(hwnd_, WM_NULL, 0, 0);
+}
+
+bool PropertySheet::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
+
+LRESULT PropertySheet::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefSubclassProc(hwnd_, message, wParam, lParam);
+}
+
+int CALLBACK PropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM) {
+    if (message == PSCB_INITIALIZED && g_creating) {
+        PropertySheet* self = g_creating;
+        self->Attach(hwnd);
+        ::SetWindowSubclass(hwnd, SubclassProcedure, 0, reinterpret_cast<DWORD_PTR>(self));
+        try {
+            self->OnInit();
+        } catch (...) {
+        }
+    }
+    return 0;
+}
+
+LRESULT CALLBACK PropertySheet::SubclassProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                  DWORD_PTR selfData) {
+    auto* self = reinterpret_cast<PropertySheet*>(selfData);
+    try {
+        if (message == WM_COMMAND && self->OnCommand(LOWORD(wParam), HIWORD(wParam))) return 0;
+        LRESULT result = 0;
+        if (message != WM_COMMAND && self->OnMessage(message, wParam, lParam, result)) return result;
+    } catch (...) {
+        // An exception must never unwind through the window manager.
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        ::RemoveWindowSubclass(hwnd, SubclassProcedure, 0);
+        self->Detach();
+    }
+    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace win
