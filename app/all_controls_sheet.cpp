@@ -4,6 +4,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "app/about_dlg.h"
@@ -76,6 +77,21 @@ void CAllControlsSheet::OnInit() {
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_ : icon_));
     TheApp().SetMainWindow(hwnd_);
+    CenterOnWorkArea();
+}
+
+void CAllControlsSheet::CenterOnWorkArea() const {
+    // The sheet has no owner to centre on; the small dialogs centre on the
+    // screen, so the sheet does too.
+    RECT frame, work;
+    ::GetWindowRect(hwnd_, &frame);
+    MONITORINFO monitor = {sizeof monitor};
+    if (!::GetMonitorInfoA(::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
+    work = monitor.rcWork;
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    const int x = work.left + std::max(0L, (work.right - work.left - width) / 2);
+    const int y = work.top + std::max(0L, (work.bottom - work.top - height) / 2);
+    ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CAllControlsSheet::ApplyAllPages() {

@@ -46,6 +46,7 @@ private:
     void LoadPrevious();
     void ShowContextMenu(POINT at);
     bool AskRestart();
+    void CenterOnWorkArea() const;
 
     Pages pages_;
     bool restartNeeded_ = false;

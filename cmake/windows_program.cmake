@@ -61,3 +61,10 @@ foreach(name ${TALLOWIN_WINE_TEST_PROGRAMS})
   add_test(NAME ${name} COMMAND ${name} --tlw=$<TARGET_FILE:tlw>)
   set_tests_properties(${name} PROPERTIES TIMEOUT 180 RESOURCE_LOCK wine_registry)
 endforeach()
+
+# The start-up benchmark (not a test): tlw.exe against an empty one-page sheet.
+add_executable(empty_sheet WIN32 tests/bench/empty_sheet.cpp)
+target_link_libraries(empty_sheet PRIVATE comctl32)
+target_link_options(empty_sheet PRIVATE ${TLW_LINK_OPTIONS})
+add_executable(startup_benchmark tests/bench/startup_benchmark.cpp)
+target_link_options(startup_benchmark PRIVATE ${TLW_LINK_OPTIONS})

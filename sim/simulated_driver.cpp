@@ -87,8 +87,10 @@ bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, s
 void SimulatedDriver::LogRestart() { AppendLogLine(logPath_, "RESTART"); }
 
 bool SimulatedDriver::Save() {
+    const std::string before = file_.Text();
     WriteState(state_, file_);
-    return WriteWholeFile(statePath_, file_.Text());
+    const std::string after = file_.Text();
+    return after == before || WriteWholeFile(statePath_, after);
 }
 
 }  // namespace tlw::sim
