@@ -32,6 +32,19 @@ BYTE RunningWindows2000OrLater() {
     return ::GetVersionExA(&version) && version.dwMajorVersion > 4 ? 1 : 0;
 }
 
+struct PaletteMessage {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    LRESULT result;
+};
+
+BOOL CALLBACK ForwardPaletteMessage(HWND child, LPARAM data) {
+    auto* forward = reinterpret_cast<PaletteMessage*>(data);
+    forward->result |= ::SendMessageA(child, forward->message, forward->wParam, forward->lParam);
+    return TRUE;
+}
+
 void RecomputeChecksum() {
     std::uint8_t ah = 0;
     tlw::CMOSChecksum(ah, kChecksumMode);
@@ -80,12 +93,21 @@ void CAllControlsSheet::OnInit() {
     CenterOnWorkArea();
 }
 
+LRESULT CAllControlsSheet::ForwardToPagePictures(UINT message, WPARAM wParam, LPARAM lParam) {
+    PaletteMessage forward = {message, wParam, lParam, Default(message, wParam, lParam)};
+    if (HWND page = PropSheet_GetCurrentPageHwnd(hwnd_)) {
+        ::EnumChildWindows(page, ForwardPaletteMessage, reinterpret_cast<LPARAM>(&forward));
+    }
+    return forward.result;
+}
+
 void CAllControlsSheet::CenterOnWorkArea() const {
     // The sheet has no owner to centre on; the small dialogs centre on the
     // screen, so the sheet does too.
     RECT frame, work;
     ::GetWindowRect(hwnd_, &frame);
-    MONITORINFO monitor = {sizeof monitor};
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
     if (!::GetMonitorInfoA(::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
     work = monitor.rcWork;
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
@@ -187,6 +209,12 @@ bool CAllControlsSheet::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
         case WM_QUERYENDSESSION:
             result = Default(message, wParam, lParam);
             if (result) tlw::SetHotkeyButton(1);
+            return true;
+        case WM_QUERYNEWPALETTE:
+        case WM_PALETTECHANGED:
+            // Palette messages reach top-level windows only; the pictures
+            // that realise palettes sit on the pages.
+            result = ForwardToPagePictures(message, wParam, lParam);
             return true;
         case WM_QUERYDRAGICON:
             result = reinterpret_cast<LRESULT>(icon_);

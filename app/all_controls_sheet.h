@@ -47,6 +47,7 @@ private:
     void ShowContextMenu(POINT at);
     bool AskRestart();
     void CenterOnWorkArea() const;
+    LRESULT ForwardToPagePictures(UINT message, WPARAM wParam, LPARAM lParam);
 
     Pages pages_;
     bool restartNeeded_ = false;

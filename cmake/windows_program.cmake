@@ -12,7 +12,7 @@ add_library(tlw_win STATIC
   win/property_sheet.cpp)
 target_include_directories(tlw_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_definitions(tlw_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(tlw_win PUBLIC comctl32 gdi32 advapi32 version)
+target_link_libraries(tlw_win PUBLIC comctl32 uxtheme gdi32 advapi32 version)
 
 # Everything of the program but its entry, so that the tests under Wine can
 # run the sheet and its dialogs in their own process.
@@ -34,6 +34,7 @@ add_library(tlw_app STATIC
   pages/boot/startup_page.cpp
   pages/password/password_page.cpp
   pages/display/display_page.cpp
+  controls/palette_bitmap_button.cpp
   bios/device_driver_win.cpp)
 target_link_libraries(tlw_app PUBLIC tlw_sim tlw_win tlw_pictures)
 target_include_directories(tlw_app PUBLIC ${CMAKE_SOURCE_DIR}/res)

@@ -1,7 +1,7 @@
 // Layout of packed device-independent bitmaps and the picture control's copy-or-stretch rule.
 #include "controls/dib_layout.h"
 
-namespace tallowin {
+namespace tlw {
 
 namespace {
 
@@ -84,4 +84,4 @@ PictureDrawing ChoosePictureDrawing(long pictureWidth, long controlWidth) {
     return fits ? PictureDrawing::CopyUnscaled : PictureDrawing::Stretch;
 }
 
-}  // namespace tallowin
+}  // namespace tlw

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace tallowin {
+namespace tlw {
 
 // What the picture control may do with a packed bitmap.
 enum class DibUsability {
@@ -70,4 +70,4 @@ enum class PictureDrawing {
 // one stretches it, height included. The bound is 1.2 as a double times the picture width.
 PictureDrawing ChoosePictureDrawing(long pictureWidth, long controlWidth);
 
-}  // namespace tallowin
+}  // namespace tlw

@@ -60,6 +60,13 @@ prepare_wine_prefix() {
     "$TALLOWIN_WINE" wineboot -i >/dev/null 2>&1 || true
     # Without a window manager Wine draws the windows' frames and captions itself.
     "$TALLOWIN_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    # Visual styles: Wine's own light theme, as a modern Windows draws them.
+    local theme='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
+    "$TALLOWIN_WINE" reg add "$theme" /v ThemeActive /d 1 /f >/dev/null 2>&1 || true
+    "$TALLOWIN_WINE" reg add "$theme" /v DllName /d 'C:\windows\resources\themes\light\light.msstyles' /f \
+      >/dev/null 2>&1 || true
+    "$TALLOWIN_WINE" reg add "$theme" /v ColorName /d NormalColor /f >/dev/null 2>&1 || true
+    "$TALLOWIN_WINE" reg add "$theme" /v SizeName /d NormalSize /f >/dev/null 2>&1 || true
   fi
   wineserver -p >/dev/null 2>&1 || true
 }

@@ -5,4 +5,9 @@
 
 CPostPage::CPostPage() : CMyPropertyPage(IDD_POST_PAGE, IDS_PAGE_POST) {}
 
-bool CPostPage::OnInit() { return CMyPropertyPage::OnInit(); }
+bool CPostPage::OnInit() {
+    CMyPropertyPage::OnInit();
+    m_picture.Bind(hwnd_, IDC_POST_PICTURE);
+    m_picture.LoadBitmaps(IDB_POST_PICTURE, IDB_POST_MASK);
+    return true;
+}

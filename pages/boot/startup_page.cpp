@@ -5,4 +5,9 @@
 
 CStartupPage::CStartupPage() : CMyPropertyPage(IDD_BOOT_PAGE, IDS_PAGE_BOOT_SEQUENCE) {}
 
-bool CStartupPage::OnInit() { return CMyPropertyPage::OnInit(); }
+bool CStartupPage::OnInit() {
+    CMyPropertyPage::OnInit();
+    m_picture.Bind(hwnd_, IDC_BOOT_PICTURE);
+    m_picture.LoadBitmaps(IDB_BOOT_PICTURE, 0);
+    return true;
+}

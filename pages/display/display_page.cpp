@@ -5,4 +5,9 @@
 
 CDisplayPage::CDisplayPage() : CMyPropertyPage(IDD_DISPLAY_PAGE, IDS_PAGE_DISPLAY) {}
 
-bool CDisplayPage::OnInit() { return CMyPropertyPage::OnInit(); }
+bool CDisplayPage::OnInit() {
+    CMyPropertyPage::OnInit();
+    m_picture.Bind(hwnd_, IDC_DISPLAY_PICTURE);
+    m_picture.LoadBitmaps(IDB_DISPLAY_PICTURE, IDB_DISPLAY_MASK);
+    return true;
+}

@@ -5,4 +5,9 @@
 
 CInfoViewerPage::CInfoViewerPage() : CMyPropertyPage(IDD_INFO_PAGE, IDS_PAGE_INFORMATION) {}
 
-bool CInfoViewerPage::OnInit() { return CMyPropertyPage::OnInit(); }
+bool CInfoViewerPage::OnInit() {
+    CMyPropertyPage::OnInit();
+    m_picture.Bind(hwnd_, IDC_INFO_PICTURE);
+    m_picture.LoadBitmaps(IDB_INFO_PICTURE, 0);
+    return true;
+}

@@ -5,4 +5,9 @@
 
 CPasswordPage::CPasswordPage() : CMyPropertyPage(IDD_PASSWORD_PAGE, IDS_PAGE_PASSWORD) {}
 
-bool CPasswordPage::OnInit() { return CMyPropertyPage::OnInit(); }
+bool CPasswordPage::OnInit() {
+    CMyPropertyPage::OnInit();
+    m_picture.Bind(hwnd_, IDC_PASSWORD_PICTURE);
+    m_picture.LoadBitmaps(IDB_PASSWORD_PICTURE, 0);
+    return true;
+}

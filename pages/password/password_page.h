@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/my_property_page.h"
+#include "controls/palette_bitmap_button.h"
 
 class CPasswordPage : public CMyPropertyPage {
 public:
@@ -9,4 +10,7 @@ public:
 
 protected:
     bool OnInit() override;
+
+private:
+    CPaletteBitmapButton m_picture;
 };

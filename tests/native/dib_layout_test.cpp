@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace tallowin {
+namespace tlw {
 namespace {
 
 void PutU16(std::vector<unsigned char>& b, std::size_t at, std::uint16_t v) {
@@ -391,4 +391,4 @@ TEST(PagePictures, PostPictureLeavesItsCheckBoxesUncovered) {
 }
 
 }  // namespace
-}  // namespace tallowin
+}  // namespace tlw

@@ -1,0 +1,54 @@
+// The picture at the side of a page: a disabled button from the page's
+// template that paints a 256-colour bitmap resource with its own palette
+// instead of its face, optionally through a mask that lets the page show.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+#include "win/gdi_object.h"
+#include "win/window.h"
+
+class CPaletteBitmapButton : public win::Window {
+public:
+    CPaletteBitmapButton() = default;
+    ~CPaletteBitmapButton();
+    CPaletteBitmapButton(const CPaletteBitmapButton&) = delete;
+    CPaletteBitmapButton& operator=(const CPaletteBitmapButton&) = delete;
+
+    // Takes over control `id` of `dialog`, once.
+    void Bind(HWND dialog, int id);
+
+    // Loads the image and, when `maskId` is not 0, the mask, whose palette
+    // then replaces the image's. Returns 0.
+    int LoadBitmaps(UINT imageId, UINT maskId);
+
+    HBITMAP bitmap() const { return m_hBitmap.get(); }
+    HBITMAP mask() const { return m_hMask.get(); }
+    HPALETTE palette() const { return m_hPalette.get(); }
+
+private:
+    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self);
+    void OnPaint();
+    void OnEraseBackground(HDC dc);
+    LRESULT OnQueryNewPalette(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnPaletteChanged(UINT message, WPARAM wParam, LPARAM lParam);
+    void DrawPicture(HDC target, HDC memory, HBITMAP picture, DWORD operation, int controlWidth,
+                     int controlHeight) const;
+
+    win::Bitmap m_hBitmap;
+    win::Bitmap m_hMask;
+    win::Palette m_hPalette;
+};
+
+// The bitmap resource `id` of `module` as a device-dependent bitmap, with the
+// palette of its colour table in `palette` (null for more than 8 bits per
+// pixel). Null, `palette` untouched, when there is no such resource or it is
+// not a bitmap that can be read whole.
+HBITMAP LoadDibResource(HINSTANCE module, UINT id, HPALETTE& palette);
+
+// The palette of the packed bitmap at `packed` (`size` bytes); `colours` gets
+// its entry count. Null when the bitmap has no colour table.
+HPALETTE CreateDibPalette(const void* packed, std::size_t size, int& colours);
