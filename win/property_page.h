@@ -33,6 +33,8 @@ protected:
     virtual void OnHelp() {}
 
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
+    // A page never ends itself: OK and Cancel belong to its sheet.
+    bool OnCommand(int, int, HWND) override { return false; }
 
 private:
     static INT_PTR CALLBACK PageProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
