@@ -1,11 +1,17 @@
-// The run of an application object. The program keeps no message loop of its
-// own: every window it shows runs a modal loop inside start-up.
+// The run of an application object: start-up, a message loop only when
+// start-up asks for one, then exit.
 #include "win/application.h"
 
 namespace win {
 
 int Application::Run() {
-    InitInstance();
+    if (InitInstance()) {
+        MSG message;
+        while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    }
     return ExitInstance();
 }
 

@@ -9,7 +9,8 @@ class Application {
 public:
     virtual ~Application() = default;
 
-    // Start-up. False ends the program at once, without a message loop.
+    // Start-up. False ends the program at once; true runs a message loop
+    // until the program quits.
     virtual bool InitInstance() = 0;
     // Called after start-up; returns the process exit code.
     virtual int ExitInstance() { return 0; }

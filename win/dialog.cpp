@@ -15,11 +15,6 @@ INT_PTR Dialog::DoModal(HWND owner) {
                              reinterpret_cast<LPARAM>(this));
 }
 
-INT_PTR Dialog::DoModalIndirect(const DLGTEMPLATE* dialogTemplate, HWND owner) {
-    return ::DialogBoxIndirectParamA(ResourceModule(), dialogTemplate, owner, Procedure,
-                                     reinterpret_cast<LPARAM>(this));
-}
-
 bool Dialog::OnCommand(int id, int, HWND) {
     if (id == IDOK) return OnOK(), true;
     if (id == IDCANCEL) return OnCancel(), true;

@@ -19,8 +19,6 @@ public:
     // Runs the dialog modally; returns the value passed to End, or -1 when
     // the dialog could not be created.
     INT_PTR DoModal(HWND owner = nullptr);
-    // The same from a template built in memory.
-    INT_PTR DoModalIndirect(const DLGTEMPLATE* dialogTemplate, HWND owner = nullptr);
     void End(INT_PTR result) { ::EndDialog(hwnd_, result); }
 
 protected:
