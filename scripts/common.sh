@@ -8,7 +8,7 @@ build="$root/build"
 # Besides Wine itself, the X libraries and fonts it recommends for drawing
 # windows as Windows does are named here, since recommends are not installed.
 packages="cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64
-  wine wine64 fonts-wine libxrender1 libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2
+  wine wine64 fonts-wine fonts-liberation libxrender1 libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2
   xvfb xauth x11-utils imagemagick"
 
 install_packages() {
