@@ -4,6 +4,30 @@
 #include "win/resources.h"
 
 namespace win {
+namespace {
+
+// The messages whose answer a dialog procedure returns itself instead of
+// through DWLP_MSGRESULT.
+bool AnswersDirectly(UINT message) {
+    switch (message) {
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+        case WM_QUERYDRAGICON:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
 
 Dialog::~Dialog() {
     // A window that outlives its object must never call into it again.
@@ -61,11 +85,10 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return FALSE;
         default:
-            if (OnMessage(message, wParam, lParam, result)) {
-                SetMessageResult(result);
-                return TRUE;
-            }
-            return FALSE;
+            if (!OnMessage(message, wParam, lParam, result)) return FALSE;
+            if (AnswersDirectly(message)) return static_cast<INT_PTR>(result);
+            SetMessageResult(result);
+            return TRUE;
     }
 }
 
