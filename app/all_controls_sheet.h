@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "app/my_property_page.h"
+#include "pages/page_base.h"
 #include "win/property_sheet.h"
 
 class CAllControlsSheet : public win::PropertySheet {

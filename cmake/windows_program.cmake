@@ -22,8 +22,8 @@ add_library(tlw_app STATIC
   app/saved_button_actions.cpp
   app/driver_selection.cpp
   app/settings_window.cpp
-  app/help.cpp
-  app/my_property_page.cpp
+  win/help.cpp
+  pages/page_base.cpp
   app/load_settings_dlg.cpp
   app/restart_dlg.cpp
   app/about_dlg.cpp

@@ -1,7 +1,7 @@
 // The POST page: fast boot and the fan-always-on setting.
 #pragma once
 
-#include "app/my_property_page.h"
+#include "pages/page_base.h"
 #include "controls/palette_bitmap_button.h"
 
 class CPostPage : public CMyPropertyPage {

@@ -1,7 +1,7 @@
 // The boot sequence page: the BIOS boot order and the first hard disk.
 #pragma once
 
-#include "app/my_property_page.h"
+#include "pages/page_base.h"
 #include "controls/palette_bitmap_button.h"
 
 class CStartupPage : public CMyPropertyPage {

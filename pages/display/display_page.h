@@ -1,7 +1,7 @@
 // The display device page: boot display, display in use, brightness and contrast.
 #pragma once
 
-#include "app/my_property_page.h"
+#include "pages/page_base.h"
 #include "controls/palette_bitmap_button.h"
 
 class CDisplayPage : public CMyPropertyPage {

@@ -1,7 +1,7 @@
 // The information page: the machine's configuration and its DMI identity.
 #pragma once
 
-#include "app/my_property_page.h"
+#include "pages/page_base.h"
 #include "controls/palette_bitmap_button.h"
 
 class CInfoViewerPage : public CMyPropertyPage {

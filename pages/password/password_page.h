@@ -1,7 +1,7 @@
 // The password page: the power-on and setup passwords.
 #pragma once
 
-#include "app/my_property_page.h"
+#include "pages/page_base.h"
 #include "controls/palette_bitmap_button.h"
 
 class CPasswordPage : public CMyPropertyPage {

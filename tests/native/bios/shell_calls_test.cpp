@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "bios/buffer_lease.h"
-#include "tests/native/scripted_driver.h"
+#include "tests/native/bios/scripted_driver.h"
 
 namespace tlw {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "bios/bios_channel.h"
 #include "bios/buffer_lease.h"
-#include "tests/native/scripted_driver.h"
+#include "tests/native/bios/scripted_driver.h"
 
 namespace tlw {
 namespace {

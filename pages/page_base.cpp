@@ -1,7 +1,7 @@
 // The page base: title font, context help, texts by id.
-#include "app/my_property_page.h"
+#include "pages/page_base.h"
 
-#include "app/help.h"
+#include "win/help.h"
 #include "res/resource.h"
 #include "win/resources.h"
 

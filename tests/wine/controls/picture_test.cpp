@@ -7,7 +7,7 @@
 #include "controls/dib_layout.h"
 #include "controls/palette_bitmap_button.h"
 #include "res/resource.h"
-#include "tests/wine/test_pictures.h"
+#include "tests/wine/controls/test_pictures.h"
 
 namespace {
 

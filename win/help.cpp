@@ -1,6 +1,6 @@
 // The help file is named after the executable; no help file ships with the
 // program, so the platform's help says so when asked.
-#include "app/help.h"
+#include "win/help.h"
 
 #include <string>
 
