@@ -359,11 +359,17 @@ TEST_F(Sheet, SheetKnowsItsWindowsVersionAndShowsTheFivePagesInOrder) {
         }
         EXPECT_TRUE(::GetWindowLongPtrA(sheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
         EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(sheet, IDHELP)));
-        EXPECT_NE(::SendMessageA(sheet, WM_QUERYDRAGICON, 0, 0), 0);
     });
     EXPECT_EQ(tabs, (std::vector<std::string>{"Information Viewer", "POST", "Boot Sequence", "Password",
                                               "Display Device"}));
     EXPECT_EQ(sheet_->IsWindows2000OrLater(), 1);
+}
+
+TEST_F(Sheet, SheetAnswersTheDragIconQueryWithItsIcon) {
+    WT_SKIP_IF_WOW64_CANNOT_PAINT();
+    LRESULT icon = 0;
+    Run([&](HWND sheet) { icon = ::SendMessageA(sheet, WM_QUERYDRAGICON, 0, 0); });
+    EXPECT_NE(icon, 0);
 }
 
 }  // namespace
