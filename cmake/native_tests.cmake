@@ -42,3 +42,7 @@ if(TALLOWIN_WOW64_TESTS_DIR)
   add_test(NAME native_tests_i686
     COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run ${TALLOWIN_WOW64_TESTS_DIR}/native_tests.exe)
 endif()
+
+if(NOT WIN32)
+  include(${CMAKE_SOURCE_DIR}/cmake/program_checks.cmake)
+endif()
