@@ -24,3 +24,8 @@ endforeach()
 # 32-bit pointers, as the shipped program does.
 include(${CMAKE_SOURCE_DIR}/cmake/native_tests.cmake)
 target_link_options(native_tests PRIVATE ${TLW_LINK_OPTIONS})
+
+# Shows what Wine's WoW64 mode cannot make for the display (see the README).
+add_executable(wow64_display_probe tests/wine/wow64_display_probe.cpp)
+target_link_libraries(wow64_display_probe PRIVATE gdi32)
+target_link_options(wow64_display_probe PRIVATE ${TLW_LINK_OPTIONS})

@@ -48,10 +48,11 @@ install_wine_wow64_dlls() {
 }
 
 # The shipped 32-bit tlw.exe, and the 64-bit build of the same sources that
-# runs under 64-bit Wine (see the README for why the tests run both).
+# runs under 64-bit Wine (see the README for why the tests run both); or the
+# builds named.
 build_windows() {
   local arch
-  for arch in i686 x86_64; do
+  for arch in ${@:-i686 x86_64}; do
     cmake -S "$root" -B "$build/$arch" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" >/dev/null
     cmake --build "$build/$arch"
