@@ -12,7 +12,7 @@ constexpr DWORD kBiosRequest = 0x222000;
 class DeviceDriver : public BiosDriver {
 public:
     explicit DeviceDriver(HANDLE device) : device_(device) {}
-    ~DeviceDriver() override { ::CloseHandle(device_); }
+    ~DeviceDriver() override { Close(); }
 
     bool Request(const FrameBytes& in, FrameBytes& out, std::size_t& returned, const char*) override {
         FrameBytes input = in;
@@ -23,6 +23,13 @@ public:
         }
         returned = count;
         return true;
+    }
+
+    bool Close() override {
+        if (device_ == INVALID_HANDLE_VALUE) return false;
+        const bool closed = ::CloseHandle(device_) != FALSE;
+        device_ = INVALID_HANDLE_VALUE;
+        return closed;
     }
 
 private:

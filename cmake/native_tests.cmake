@@ -9,8 +9,9 @@ add_executable(native_tests
   tests/native/bios/shell_calls_test.cpp
   tests/native/sim/state_file_test.cpp
   tests/native/sim/simulated_notebook_test.cpp
-  tests/native/controls/dib_layout_test.cpp)
-target_link_libraries(native_tests PRIVATE tlw_sim tlw_pictures GTest::gtest_main)
+  tests/native/controls/dib_layout_test.cpp
+  tests/native/pages/settings_model_test.cpp)
+target_link_libraries(native_tests PRIVATE tlw_sim tlw_pictures tlw_page_models GTest::gtest_main)
 target_compile_definitions(native_tests PRIVATE TALLOWIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 gtest_discover_tests(native_tests)
 
