@@ -26,3 +26,11 @@ if(TALLOWIN_WINE_TESTS_DIR)
     set_tests_properties(${name} PROPERTIES TIMEOUT 180 RESOURCE_LOCK wine_registry)
   endforeach()
 endif()
+
+# No file includes a header from a folder above its own (bios, sim, win,
+# controls, pages, app, bottom-up); and the check itself names what it must.
+add_test(NAME include_floors
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/check_include_floors.cmake)
+add_test(NAME include_floors_check_names_upward_includes
+  COMMAND ${CMAKE_COMMAND} -DCHECK=${CMAKE_SOURCE_DIR}/cmake/check_include_floors.cmake
+          -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/tests/cmake/include_floors_test.cmake)
