@@ -45,7 +45,9 @@ std::unique_ptr<BiosDriver> OpenDeviceDriver() {
     if (sizeof(void*) != 4) return nullptr;
     HANDLE device = ::CreateFileA("\\\\.\\tlwkmd", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (device == INVALID_HANDLE_VALUE) return nullptr;
-    return std::make_unique<DeviceDriver>(device);
+    return DeviceDriverOn(device);
 }
+
+std::unique_ptr<BiosDriver> DeviceDriverOn(void* device) { return std::make_unique<DeviceDriver>(device); }
 
 }  // namespace tlw
