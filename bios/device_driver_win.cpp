@@ -9,7 +9,7 @@ namespace {
 
 constexpr DWORD kBiosRequest = 0x222000;
 
-class DeviceDriver : public BiosDriver {
+class DeviceDriver final : public BiosDriver {
 public:
     explicit DeviceDriver(HANDLE device) : device_(device) {}
     ~DeviceDriver() override { Close(); }
