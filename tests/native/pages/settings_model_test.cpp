@@ -23,7 +23,7 @@ constexpr std::uint8_t kSleep = 2;
 
 // A simulated notebook on a state file of the test's own; every request is
 // read back from its log.
-class Notebook : public ::testing::Test {
+class ModelOnNotebook : public ::testing::Test {
 protected:
     void SetUp() override {
         const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
@@ -84,7 +84,7 @@ TEST(ApplyResult, OneSettingThatNeedsARestartMakesThePageNeedOne) {
     EXPECT_TRUE(NeedsRestart(R::AppliedNeedsRestart));
 }
 
-TEST_F(Notebook, ApplyWritesOnlyWhatIsPendingAndRestoreWritesItAgainOnce) {
+TEST_F(ModelOnNotebook, ApplyWritesOnlyWhatIsPendingAndRestoreWritesItAgainOnce) {
     PendingByte lid = ButtonAction(kLid, Effect::AtOnce);
     EXPECT_EQ(lid.Apply(), ApplyResult::Nothing);
     EXPECT_FALSE(lid.Restore());
@@ -112,7 +112,7 @@ TEST_F(Notebook, ApplyWritesOnlyWhatIsPendingAndRestoreWritesItAgainOnce) {
     EXPECT_EQ(TakeRequests(), (Requests{"SetPowerButtonAction ECX=00000003"}));
 }
 
-TEST_F(Notebook, ARefusedWriteStillCountsAsAppliedAndAsNeedingItsRestart) {
+TEST_F(ModelOnNotebook, ARefusedWriteStillCountsAsAppliedAndAsNeedingItsRestart) {
     Open("refuse = SetPowerButtonAction status\n");
     PendingByte sleep = ButtonAction(kSleep, Effect::AfterRestart);
     sleep.Choose(0);
@@ -184,7 +184,7 @@ public:
     PendingByte sleep = ButtonAction(kSleep, Effect::AfterRestart);
 };
 
-TEST_F(Notebook, AModelAppliesEverySettingAndNeedsARestartWhenOneDoes) {
+TEST_F(ModelOnNotebook, AModelAppliesEverySettingAndNeedsARestartWhenOneDoes) {
     ButtonsModel model;
     model.Load();
     EXPECT_FALSE(model.setupPasswordSet);

@@ -376,4 +376,22 @@ TEST_F(Sheet, APageThatKeepsTheBaseOperationsNeverEnablesApplyNorAsksForARestart
     EXPECT_EQ(log[1].rfind("CMOSChecksum ", 0), 0u);
 }
 
+// The fixture over the program's own pages, as the page tests use it.
+class ProgramPages : public SheetFixture {};
+
+TEST_F(ProgramPages, EveryPageFindsTheSheetAndOKWithoutChangesWritesOnlyTheChecksum) {
+    std::vector<CPageHost*> hosts;
+    const INT_PTR result = RunSheet([&](HWND sheet) {
+        for (int i = 0; i < static_cast<int>(CAllControlsSheet::kPageCount); ++i) {
+            hosts.push_back(CPageHost::Of(ShowPage(sheet, i)));
+        }
+        Click(sheet, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(hosts, std::vector<CPageHost*>(CAllControlsSheet::kPageCount, sheet_.get()));
+    const auto log = Log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].rfind("CMOSChecksum ", 0), 0u);
+}
+
 }  // namespace
