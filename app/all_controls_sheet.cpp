@@ -77,6 +77,8 @@ CAllControlsSheet::CAllControlsSheet(const std::string& caption, HWND parent, UI
 }
 
 void CAllControlsSheet::OnInit() {
+    // The common controls create the first page after this hook, so every
+    // page finds its host from its own initialisation on.
     CPageHost::Attach(hwnd_, this);
     // The common controls leave the caption without its question-mark button;
     // context help belongs to every page, so it goes back.
