@@ -9,10 +9,13 @@ add_executable(native_tests
   tests/native/bios/shell_calls_test.cpp
   tests/native/sim/state_file_test.cpp
   tests/native/sim/simulated_notebook_test.cpp
-  tests/native/controls/dib_layout_test.cpp
-  tests/native/pages/settings_model_test.cpp)
-target_link_libraries(native_tests PRIVATE tlw_sim tlw_pictures tlw_page_models GTest::gtest_main)
+  tests/native/controls/dib_layout_test.cpp)
+target_link_libraries(native_tests PRIVATE tlw_sim tlw_pictures GTest::gtest_main)
 target_compile_definitions(native_tests PRIVATE TALLOWIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+# The pages' settings models; a page's model test is one line here.
+target_sources(native_tests PRIVATE
+  tests/native/pages/settings_model_test.cpp)
+target_link_libraries(native_tests PRIVATE tlw_page_models)
 gtest_discover_tests(native_tests)
 
 # The programs cross-built for Windows, run under Wine in the same ctest run.

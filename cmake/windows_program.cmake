@@ -38,7 +38,8 @@ add_library(tlw_app STATIC
   pages/display/display_page.cpp
   controls/palette_bitmap_button.cpp
   bios/device_driver_win.cpp)
-target_link_libraries(tlw_app PUBLIC tlw_sim tlw_win tlw_pictures tlw_page_models)
+target_link_libraries(tlw_app PUBLIC tlw_sim tlw_win tlw_pictures)
+target_link_libraries(tlw_app PUBLIC tlw_page_models)
 target_include_directories(tlw_app PUBLIC ${CMAKE_SOURCE_DIR}/res)
 
 add_executable(tlw WIN32 app/main.cpp res/tlw.rc)
