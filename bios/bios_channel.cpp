@@ -22,9 +22,8 @@ bool OpenBiosChannelWith(std::unique_ptr<BiosDriver> driver) {
 }
 
 bool CloseBiosChannel() {
-    const bool wasOpen = OpenDriver() != nullptr;
-    OpenDriver().reset();
-    return wasOpen;
+    const std::unique_ptr<BiosDriver> driver = std::move(OpenDriver());
+    return driver && driver->Close();
 }
 
 BiosDriver* ChannelDriver() { return OpenDriver().get(); }

@@ -14,7 +14,8 @@ bool OpenBiosChannel();
 // Opens the channel on a given driver (tests, and programs that choose it themselves).
 bool OpenBiosChannelWith(std::unique_ptr<BiosDriver> driver);
 
-// Releases the driver. False when none was open.
+// Closes the driver and releases it: the driver's own answer (for the device,
+// the platform's), false when none was open. The channel is closed either way.
 bool CloseBiosChannel();
 
 // The driver the channel holds, or null.

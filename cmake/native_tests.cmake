@@ -19,6 +19,10 @@ add_executable(native_tests
   tests/native/controls/dib_layout_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_sim tlw_pictures GTest::gtest_main)
 target_compile_definitions(native_tests PRIVATE TALLOWIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+# The pages' settings models; a page's model test is one line here.
+target_sources(native_tests PRIVATE
+  tests/native/pages/settings_model_test.cpp)
+target_link_libraries(native_tests PRIVATE tlw_page_models)
 gtest_discover_tests(native_tests)
 
 # The programs cross-built for Windows, run under Wine in the same ctest run:
@@ -46,3 +50,11 @@ endif()
 if(NOT WIN32)
   include(${CMAKE_SOURCE_DIR}/cmake/program_checks.cmake)
 endif()
+
+# No file includes a header from a folder above its own (bios, sim, win,
+# controls, pages, app, bottom-up); and the check itself names what it must.
+add_test(NAME include_floors
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/check_include_floors.cmake)
+add_test(NAME include_floors_check_names_upward_includes
+  COMMAND ${CMAKE_COMMAND} -DCHECK=${CMAKE_SOURCE_DIR}/cmake/check_include_floors.cmake
+          -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/tests/cmake/include_floors_test.cmake)

@@ -33,6 +33,8 @@ add_library(tlw_app STATIC
   app/settings_window.cpp
   win/help.cpp
   pages/page_base.cpp
+  pages/page_host.cpp
+  pages/settings_page.cpp
   app/load_settings_dlg.cpp
   app/restart_dlg.cpp
   app/about_dlg.cpp
@@ -46,6 +48,7 @@ add_library(tlw_app STATIC
   controls/palette_bitmap_button.cpp
   bios/device_driver_win.cpp)
 target_link_libraries(tlw_app PUBLIC tlw_sim tlw_win tlw_pictures)
+target_link_libraries(tlw_app PUBLIC tlw_page_models)
 target_include_directories(tlw_app PUBLIC ${CMAKE_SOURCE_DIR}/res)
 
 # A build of the test programs makes no tlw.exe: its tests start the one of
