@@ -211,7 +211,7 @@ bool WaitForWindowGone(HWND hwnd, DWORD ms) {
     return true;
 }
 
-std::string WhyWow64CannotPaint() {
+std::string WhyWow64HasNoDisplay() {
     // IsWow64Process is looked up: the test programs are built for Windows 2000.
     using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, BOOL*);
     const auto isWow64Process = reinterpret_cast<IsWow64ProcessFunction>(
@@ -224,7 +224,7 @@ std::string WhyWow64CannotPaint() {
     ::ReleaseDC(nullptr, screen);
     if (bitsPerPixel != 0) return "";
     return "32-bit process under Wine's WoW64 mode, which has no display driver for it (the screen has 0 bits per "
-           "pixel): it can make no display bitmaps, icons or cursors and paints nothing";
+           "pixel): it can make no display bitmaps, icons, cursors or combo boxes and paints nothing";
 }
 
 ButtonActionsKey::ButtonActionsKey() {
