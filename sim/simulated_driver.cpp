@@ -1,39 +1,11 @@
 // Requests to the simulated notebook: refusal, answer, log, save.
 #include "sim/simulated_driver.h"
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
+#include "sim/file_system.h"
 #include "sim/request_log.h"
 #include "sim/simulated_bios.h"
 
 namespace tlw::sim {
-namespace {
-
-bool ReadWholeFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream content;
-    content << in.rdbuf();
-    text = content.str();
-    return !in.bad();
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-    // Written beside the file and moved over it, so that a program killed
-    // mid-write leaves the old state whole.
-    const std::string temp = path + ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush()) return false;
-    }
-    std::remove(path.c_str());
-    return std::rename(temp.c_str(), path.c_str()) == 0;
-}
-
-}  // namespace
 
 SimulatedDriver::SimulatedDriver(std::string statePath, std::string logPath)
     : statePath_(std::move(statePath)), logPath_(std::move(logPath)) {}
@@ -42,14 +14,14 @@ std::unique_ptr<SimulatedDriver> SimulatedDriver::Open(const std::string& stateP
                                                        std::string& error) {
     std::unique_ptr<SimulatedDriver> driver(new SimulatedDriver(statePath, logPath));
     std::string text;
-    const bool exists = ReadWholeFile(statePath, text);
-    if (!exists) text = DefaultStateText();
     std::string problem;
+    const bool exists = ReadWholeFile(statePath, text, problem) == ReadResult::Read;
+    if (!exists) text = DefaultStateText();
     if (!driver->file_.Parse(text, problem) || !ReadState(driver->file_, driver->state_, problem)) {
         error = "The simulated notebook's state file " + statePath + " cannot be used: " + problem;
         return nullptr;
     }
-    if (!exists && !WriteWholeFile(statePath, text)) {
+    if (!exists && !ReplaceWholeFile(statePath, text, problem)) {
         error = "The simulated notebook's state file " + statePath + " cannot be created.";
         return nullptr;
     }
@@ -90,7 +62,8 @@ bool SimulatedDriver::Save() {
     const std::string before = file_.Text();
     WriteState(state_, file_);
     const std::string after = file_.Text();
-    return after == before || WriteWholeFile(statePath_, after);
+    std::string reason;
+    return after == before || ReplaceWholeFile(statePath_, after, reason);
 }
 
 }  // namespace tlw::sim

@@ -88,11 +88,11 @@ TEST_F(SimulatedNotebook, SettingsSurviveARestartOfTheProgram) {
     EXPECT_NE(saved.find("# kept comment"), std::string::npos);
     ASSERT_TRUE(Open(nullptr));
     const NotebookState& s = static_cast<SimulatedDriver*>(ChannelDriver())->state();
-    EXPECT_EQ(s.revision, 0x0201);
-    EXPECT_EQ(s.buttonAction[kLidButton], 2);
-    EXPECT_EQ(s.buttonAction[kSleepButton], 0);
-    EXPECT_EQ(s.buttonAction[kPowerButton], NotebookState().buttonAction[kPowerButton]);
-    EXPECT_FALSE(s.hotkeyButtonOn);
+    EXPECT_EQ(s.shell.revision, 0x0201);
+    EXPECT_EQ(s.shell.settings.buttonAction[kLidButton], 2);
+    EXPECT_EQ(s.shell.settings.buttonAction[kSleepButton], 0);
+    EXPECT_EQ(s.shell.settings.buttonAction[kPowerButton], NotebookState().shell.settings.buttonAction[kPowerButton]);
+    EXPECT_FALSE(s.shell.hotkeyButtonOn);
     EXPECT_TRUE(AskSetupPasswd(ah));
     EXPECT_TRUE(SetChkSetupPasswd(ah, 3, codes, 4));
     EXPECT_FALSE(SetChkSetupPasswd(ah, 3, codes, 3)) << "a shorter entry is a different password";
@@ -100,7 +100,7 @@ TEST_F(SimulatedNotebook, SettingsSurviveARestartOfTheProgram) {
 
     // Loading the setup defaults restores the button actions, not the password.
     ASSERT_TRUE(LoadSetupDefault());
-    EXPECT_EQ(s.buttonAction[kLidButton], NotebookState().buttonAction[kLidButton]);
+    EXPECT_EQ(s.shell.settings.buttonAction[kLidButton], NotebookState().shell.settings.buttonAction[kLidButton]);
     EXPECT_TRUE(AskSetupPasswd(ah));
 }
 
@@ -136,8 +136,8 @@ TEST_F(SimulatedNotebook, EachRefusalModeAnswersAsItSays) {
               "AskSetupPasswd EAX=00009610 EBX=00000108 ECX=00000000 EDX=00000000 -> STATUS=00000000 "
               "EAX=00008610 EBX=00000108 ECX=00000000 EDX=00000000");
     // A refused setting is not changed.
-    EXPECT_EQ(static_cast<SimulatedDriver*>(ChannelDriver())->state().buttonAction[kPowerButton],
-              NotebookState().buttonAction[kPowerButton]);
+    EXPECT_EQ(static_cast<SimulatedDriver*>(ChannelDriver())->state().shell.settings.buttonAction[kPowerButton],
+              NotebookState().shell.settings.buttonAction[kPowerButton]);
 }
 
 TEST_F(SimulatedNotebook, LogsBufferBytesAndPowerButtonActions) {
