@@ -51,7 +51,7 @@ ReadResult ReadWholeFile(const std::string& path, std::string& text, std::string
     return ReadResult::Read;
 }
 
-std::string TemporaryPathFor(const std::string& path) { return path + ".new"; }
+std::string TemporaryPathFor(const std::string& path) { return path + "." + std::to_string(::getpid()) + ".new"; }
 
 bool ReplaceWholeFile(const std::string& path, const std::string& text, std::string& reason) {
     const std::string temp = TemporaryPathFor(path);
@@ -69,7 +69,7 @@ bool ReplaceWholeFile(const std::string& path, const std::string& text, std::str
         std::remove(temp.c_str());
         return false;
     }
-    std::remove(path.c_str());
+    // rename replaces the old file with the new in one step.
     if (std::rename(temp.c_str(), path.c_str()) != 0) {
         reason = Because("cannot move " + temp + " over it", errno);
         std::remove(temp.c_str());

@@ -94,7 +94,9 @@ ReadResult ReadWholeFile(const std::string& path, std::string& text, std::string
     return ReadResult::Read;
 }
 
-std::string TemporaryPathFor(const std::string& path) { return path + ".new"; }
+std::string TemporaryPathFor(const std::string& path) {
+    return path + "." + std::to_string(::GetCurrentProcessId()) + ".new";
+}
 
 bool ReplaceWholeFile(const std::string& path, const std::string& text, std::string& reason) {
     const std::string temp = TemporaryPathFor(path);
@@ -110,8 +112,8 @@ bool ReplaceWholeFile(const std::string& path, const std::string& text, std::str
         ::DeleteFileA(temp.c_str());
         return false;
     }
-    ::DeleteFileA(path.c_str());
-    if (!::MoveFileA(temp.c_str(), path.c_str())) {
+    // One step: the old file is never gone before the new one takes its place.
+    if (!::MoveFileExA(temp.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         reason = Because("cannot move " + temp + " over it", ::GetLastError());
         ::DeleteFileA(temp.c_str());
         return false;

@@ -91,6 +91,23 @@ TEST(NotebookState, RefusesBadValuesNamingTheLine) {
     }
 }
 
+TEST(NotebookState, RefusesAKeyGivenTwiceNamingBothLines) {
+    for (const char* text : {"revision = 0x0108\n# again:\nrevision = 0x0201\n",
+                             "refuse = ZEFACheck status\n\nrefuse = ZEFACheck ah=86\n"}) {
+        std::string error;
+        bool ok = true;
+        Read(text, error, ok);
+        EXPECT_FALSE(ok) << text;
+        EXPECT_NE(error.find("line 3"), std::string::npos) << error;
+        EXPECT_NE(error.find("line 1"), std::string::npos) << error;
+    }
+    std::string error;
+    bool ok = false;
+    const NotebookState s = Read("refuse = ZEFACheck status\nrefuse = AskSetupPasswd status\n", error, ok);
+    EXPECT_TRUE(ok) << "refuse lines may repeat for different calls: " << error;
+    EXPECT_EQ(s.refusals.size(), 2u);
+}
+
 TEST(NotebookState, DefaultFileReadsBackAsTheDefaultNotebook) {
     std::string error;
     bool ok = false;
