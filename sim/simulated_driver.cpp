@@ -15,14 +15,19 @@ std::unique_ptr<SimulatedDriver> SimulatedDriver::Open(const std::string& stateP
     std::unique_ptr<SimulatedDriver> driver(new SimulatedDriver(statePath, logPath));
     std::string text;
     std::string problem;
-    const bool exists = ReadWholeFile(statePath, text, problem) == ReadResult::Read;
+    const ReadResult read = ReadWholeFile(statePath, text, problem);
+    if (read == ReadResult::Failed) {
+        error = "The simulated notebook's state file " + statePath + " cannot be read: " + problem + ".";
+        return nullptr;
+    }
+    const bool exists = read == ReadResult::Read;
     if (!exists) text = DefaultStateText();
     if (!driver->file_.Parse(text, problem) || !ReadState(driver->file_, driver->state_, problem)) {
         error = "The simulated notebook's state file " + statePath + " cannot be used: " + problem;
         return nullptr;
     }
     if (!exists && !ReplaceWholeFile(statePath, text, problem)) {
-        error = "The simulated notebook's state file " + statePath + " cannot be created.";
+        error = "The simulated notebook's state file " + statePath + " cannot be created: " + problem + ".";
         return nullptr;
     }
     return driver;

@@ -14,8 +14,9 @@ namespace tlw::sim {
 class SimulatedDriver : public BiosDriver {
 public:
     // Reads the state file at `statePath`, creating it with the default
-    // notebook when it does not exist. Null, with `error` naming the file and
-    // line, when the file cannot be read or parsed; such a file is left as it is.
+    // notebook when it does not exist. Null, with `error` naming the file (and
+    // the line), when it exists but cannot be read (a directory, no access,
+    // held by another program) or parsed; such a file is left as it is.
     static std::unique_ptr<SimulatedDriver> Open(const std::string& statePath, const std::string& logPath,
                                                  std::string& error);
 
