@@ -30,6 +30,7 @@ std::unique_ptr<SimulatedDriver> SimulatedDriver::Open(const std::string& stateP
         error = "The simulated notebook's state file " + statePath + " cannot be created: " + problem + ".";
         return nullptr;
     }
+    driver->savedText_ = text;
     return driver;
 }
 
@@ -40,6 +41,7 @@ bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, s
     const Refusal* refusal = state_.RefusalFor(call);
     if (refusal && refusal->mode == RefusalMode::Channel) {
         AppendLogLine(logPath_, FormatRequestLine(call, in, nullptr, nullptr));
+        if (savePending_) Save();
         return false;
     }
 
@@ -55,7 +57,7 @@ bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, s
     }
 
     AppendLogLine(logPath_, FormatRequestLine(call, in, &answer.out, answer.passesBuffer ? &answer.buffer : nullptr));
-    if (answer.changedSettings) Save();
+    if (answer.changedSettings || savePending_) Save();
     outBytes = ToBytes(answer.out);
     returned = outBytes.size();
     return true;
@@ -63,12 +65,16 @@ bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, s
 
 void SimulatedDriver::LogRestart() { AppendLogLine(logPath_, "RESTART"); }
 
-bool SimulatedDriver::Save() {
-    const std::string before = file_.Text();
+void SimulatedDriver::Save() {
     WriteState(state_, file_);
-    const std::string after = file_.Text();
+    const std::string text = file_.Text();
     std::string reason;
-    return after == before || ReplaceWholeFile(statePath_, after, reason);
+    savePending_ = text != savedText_ && !ReplaceWholeFile(statePath_, text, reason);
+    if (savePending_) {
+        AppendLogLine(logPath_, "STATE NOT SAVED " + reason);
+    } else {
+        savedText_ = text;
+    }
 }
 
 }  // namespace tlw::sim

@@ -29,12 +29,17 @@ public:
 
 private:
     SimulatedDriver(std::string statePath, std::string logPath);
-    bool Save();
+    // Writes the state when it differs from the file's last saved text. A
+    // failure is logged and leaves the file as last saved; the save is tried
+    // again at the next request.
+    void Save();
 
     std::string statePath_;
     std::string logPath_;
     StateFile file_;
     NotebookState state_;
+    std::string savedText_;     // the file's text as last read or saved
+    bool savePending_ = false;  // the last save failed
 };
 
 }  // namespace tlw::sim
