@@ -1,6 +1,8 @@
 // Reading and writing the notebook's state through every area's keys.
 #include "sim/notebook_state.h"
 
+#include <map>
+
 #include "sim/answers/area.h"
 
 namespace tlw::sim {
@@ -97,6 +99,15 @@ const Refusal* NotebookState::RefusalFor(const std::string& call) const {
 
 bool ReadState(const StateFile& file, NotebookState& state, std::string& error) {
     state.refusals.clear();
+    // A key given twice would be read from one line and written to the other.
+    std::map<std::string, int> firstLine;
+    const auto givenBefore = [&](const std::string& what, int number) {
+        const auto [first, isNew] = firstLine.emplace(what, number);
+        if (isNew) return false;
+        error = "line " + std::to_string(number) + ": " + what + " is given again; line " +
+                std::to_string(first->second) + " gave it first";
+        return true;
+    };
     for (const StateLine& line : file.lines()) {
         if (line.key.empty()) continue;
         const std::string where = "line " + std::to_string(line.number) + ": ";
@@ -107,9 +118,12 @@ bool ReadState(const StateFile& file, NotebookState& state, std::string& error) 
                                 "or `<call name> channel`, found \"" + line.value + "\"";
                 return false;
             }
+            // Refuse lines repeat, one per call; a call refused twice is not.
+            if (givenBefore("refuse = " + r.call, line.number)) return false;
             state.refusals.push_back(r);
             continue;
         }
+        if (givenBefore(line.key, line.number)) return false;
         LineReader reader(line);
         VisitKeys(reader, state);
         if (!reader.found) {

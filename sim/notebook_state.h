@@ -45,7 +45,8 @@ struct NotebookState {
 
 // Reads every key of `file` into `state` (keys the file leaves out keep the
 // values `state` already has). False, with `error` naming the line, on an
-// unknown key or a value that does not parse.
+// unknown key, a value that does not parse, or a key given twice (then both
+// lines are named); `refuse` lines repeat, one per call.
 bool ReadState(const StateFile& file, NotebookState& state, std::string& error);
 
 // Writes every key of `state` into `file`; refusals are never rewritten.
