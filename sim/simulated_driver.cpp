@@ -36,6 +36,7 @@ std::unique_ptr<SimulatedDriver> SimulatedDriver::Open(const std::string& stateP
 
 bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, std::size_t& returned,
                               const char* callName) {
+    Refresh();
     const RegisterFrame in = FromBytes(inBytes);
     const std::string call = callName ? callName : "";
     const Refusal* refusal = state_.RefusalFor(call);
@@ -65,11 +66,41 @@ bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, s
 
 void SimulatedDriver::LogRestart() { AppendLogLine(logPath_, "RESTART"); }
 
+void SimulatedDriver::Refresh() {
+    std::string text;
+    std::string reason;
+    switch (ReadWholeFile(statePath_, text, reason)) {
+        case ReadResult::Missing:
+            reason = "it is gone";
+            break;
+        case ReadResult::Failed:
+            break;
+        case ReadResult::Read: {
+            if (text == savedText_) {
+                fileUsable_ = true;
+                return;
+            }
+            // Read afresh: keys the edited file leaves out take the default notebook's values.
+            StateFile file;
+            NotebookState state;
+            if (!file.Parse(text, reason) || !ReadState(file, state, reason)) break;
+            file_ = std::move(file);
+            state_ = std::move(state);
+            savedText_ = text;
+            savePending_ = false;  // the person's file wins over a change it never held
+            fileUsable_ = true;
+            return;
+        }
+    }
+    fileUsable_ = false;
+    AppendLogLine(logPath_, "STATE NOT READ " + statePath_ + ": " + reason);
+}
+
 void SimulatedDriver::Save() {
     WriteState(state_, file_);
     const std::string text = file_.Text();
-    std::string reason;
-    savePending_ = text != savedText_ && !ReplaceWholeFile(statePath_, text, reason);
+    std::string reason = "the file on disk was changed and cannot be used";
+    savePending_ = text != savedText_ && (!fileUsable_ || !ReplaceWholeFile(statePath_, text, reason));
     if (savePending_) {
         AppendLogLine(logPath_, "STATE NOT SAVED " + reason);
     } else {

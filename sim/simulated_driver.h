@@ -29,6 +29,12 @@ public:
 
 private:
     SimulatedDriver(std::string statePath, std::string logPath);
+    // Before each request: takes up the state file again when its text is no
+    // longer the one last read or saved (a person edited it). A file that is
+    // gone, cannot be read or does not parse is logged and left alone; the
+    // notebook keeps its last good state and saves nothing until the file is
+    // usable again.
+    void Refresh();
     // Writes the state when it differs from the file's last saved text. A
     // failure is logged and leaves the file as last saved; the save is tried
     // again at the next request.
@@ -39,7 +45,8 @@ private:
     StateFile file_;
     NotebookState state_;
     std::string savedText_;     // the file's text as last read or saved
-    bool savePending_ = false;  // the last save failed
+    bool savePending_ = false;  // the last save failed or was not allowed
+    bool fileUsable_ = true;    // the file on disk was last found readable and whole
 };
 
 }  // namespace tlw::sim

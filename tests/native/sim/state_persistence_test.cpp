@@ -42,7 +42,7 @@ TEST_F(SimulatedNotebook, SavesReplaceTheFileInOneStepFromATemporaryFileOfTheirO
             if (!fs::exists(state())) ++missing;
         }
     });
-    for (int i = 0; i < 400; ++i) ASSERT_TRUE(SetHotkeyButton(i % 2));
+    for (int i = 0; i < 150; ++i) ASSERT_TRUE(SetHotkeyButton(i % 2));
     saving = false;
     watcher.join();
 
