@@ -1,15 +1,12 @@
 // Which BIOS driver the program talks to: the simulated notebook when
-// TALLOWIN_SIMULATOR names its state file, otherwise the real device.
+// TALLOWIN_SIMULATOR is set, otherwise the real device. Once the variable is
+// set the real device is never opened, even when the value cannot be used.
 #pragma once
 
 #include <string>
 
-// True when the environment selects the simulated notebook.
+// True when the environment sets TALLOWIN_SIMULATOR.
 bool SimulatorSelected();
 
 // Why the selected simulated notebook could not be opened; empty otherwise.
 const std::string& SimulatorError();
-
-// Tells the simulated notebook, when it is the driver in use, that the program
-// asked Windows to restart. False when the real device is in use.
-bool LogSimulatedRestart();

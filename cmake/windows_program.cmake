@@ -37,6 +37,8 @@ add_library(tlw_app STATIC
   controls/palette_bitmap_button.cpp
   bios/device_driver_win.cpp)
 target_link_libraries(tlw_app PUBLIC tlw_sim tlw_win tlw_pictures)
+# The channel opens the driver app/driver_selection.cpp chooses (CreateBiosDriver).
+target_link_libraries(tlw_bios INTERFACE tlw_app)
 target_include_directories(tlw_app PUBLIC ${CMAKE_SOURCE_DIR}/res)
 
 add_executable(tlw WIN32 app/main.cpp res/tlw.rc)

@@ -64,7 +64,9 @@ bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, s
     return true;
 }
 
-void SimulatedDriver::LogRestart() { AppendLogLine(logPath_, "RESTART"); }
+void SimulatedDriver::LogRestart(bool cancelled) {
+    AppendLogLine(logPath_, cancelled ? "RESTART CANCELLED" : "RESTART");
+}
 
 void SimulatedDriver::Refresh() {
     std::string text;

@@ -22,8 +22,9 @@ public:
 
     bool Request(const FrameBytes& in, FrameBytes& out, std::size_t& returned, const char* callName) override;
 
-    // The program asked Windows to restart.
-    void LogRestart();
+    // Logs `RESTART` when the program asks for a restart, `RESTART CANCELLED`
+    // when a window then cancels it.
+    void LogRestart(bool cancelled);
 
     const NotebookState& state() const { return state_; }
 

@@ -31,7 +31,7 @@ TEST_F(SimulatedNotebook, SavesReplaceTheFileInOneStepFromATemporaryFileOfTheirO
     std::string ours = TemporaryPathFor(state().string());
     std::string theirs = ours;
     const std::string pid = std::to_string(::getpid());
-    if (theirs.find(pid) != std::string::npos) theirs.replace(theirs.find(pid), pid.size(), pid + "1");
+    if (theirs.rfind(pid) != std::string::npos) theirs.replace(theirs.rfind(pid), pid.size(), pid + "1");
     EXPECT_NE(theirs, ours) << "two processes would write the same temporary file";
     WriteFile(theirs, "half written by another process");
 
