@@ -1,4 +1,5 @@
-// Requests to the simulated notebook: refusal, answer, log, save.
+// Requests to the simulated notebook: the state file taken up again when a
+// person edited it, then refusal, answer, log and save.
 #include "sim/simulated_driver.h"
 
 #include "sim/file_system.h"
