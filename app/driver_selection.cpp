@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <memory>
-
 #include "app/system_restart.h"
 #include "bios/bios_channel.h"
 #include "bios/device_driver.h"
@@ -70,7 +68,12 @@ std::unique_ptr<tlw::BiosDriver> tlw::CreateBiosDriver() {
     if (ReadEnvironment(kLogVariable, logPath) == Variable::Set && !UsablePath(kLogVariable, logPath, error)) {
         return nullptr;
     }
-    auto simulator = sim::SimulatedDriver::Open(statePath, logPath, error);
+    return OpenSimulatedNotebook(statePath, logPath, error);
+}
+
+std::unique_ptr<tlw::BiosDriver> OpenSimulatedNotebook(const std::string& statePath, const std::string& logPath,
+                                                       std::string& error) {
+    auto simulator = tlw::sim::SimulatedDriver::Open(statePath, logPath, error);
     if (simulator) SimulateRestarts(LogSimulatedRestart);
     return simulator;
 }

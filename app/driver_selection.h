@@ -3,10 +3,20 @@
 // set the real device is never opened, even when the value cannot be used.
 #pragma once
 
+#include <memory>
 #include <string>
+
+#include "bios/bios_driver.h"
 
 // True when the environment sets TALLOWIN_SIMULATOR.
 bool SimulatorSelected();
 
 // Why the selected simulated notebook could not be opened; empty otherwise.
 const std::string& SimulatorError();
+
+// Opens the simulated notebook on the state file at `statePath` (log at
+// `logPath`, none when empty) and has restarts simulated and logged from now
+// on. Null, with `error` saying why, when it cannot be used. For the program
+// and for tests that run the sheet in their own process.
+std::unique_ptr<tlw::BiosDriver> OpenSimulatedNotebook(const std::string& statePath, const std::string& logPath,
+                                                       std::string& error);
