@@ -42,12 +42,12 @@ TEST_F(SimulatedNotebook, SavesReplaceTheFileInOneStepFromATemporaryFileOfTheirO
             if (!fs::exists(state())) ++missing;
         }
     });
-    for (int i = 0; i < 150; ++i) ASSERT_TRUE(SetHotkeyButton(i % 2));
+    for (int i = 0; i < 100; ++i) ASSERT_TRUE(SetHotkeyButton(i % 2));
     saving = false;
     watcher.join();
 
     EXPECT_EQ(missing, 0) << "the state file was missing while it was saved";
-    EXPECT_TRUE(Has(ReadFile(state()), "hotkey_button = on"));
+    EXPECT_TRUE(Has(ReadFile(state()), "hotkey_button = on")) << "the last save is the one kept";
     EXPECT_EQ(ReadFile(theirs), "half written by another process");
     EXPECT_FALSE(fs::exists(ours));
 }
