@@ -1,7 +1,7 @@
 // The state file's keys as an area names them: one line per key, through a
 // typed helper that knows how its kind of value reads and writes.
 //
-//     keys.OnOff("hotkey_button", s.shell.hotkeyButtonOn, "the hotkey button: on or off");
+//     keys.OnOff("hotkey_button", state.shell.hotkeyButtonOn, "the hotkey button: on or off");
 //
 // Reading a line, writing the state and writing a new file's text are three
 // walks over the same lines.

@@ -1,4 +1,5 @@
-// The table of areas: a new area is its file in sim/answers/ and a line here.
+// The table of areas. A new area is its file in sim/answers/, its part of
+// NotebookState (sim/notebook_state.h), and its line here with its declaration.
 #include "sim/answers/area.h"
 
 namespace tlw::sim {
