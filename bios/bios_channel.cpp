@@ -14,8 +14,6 @@ std::unique_ptr<BiosDriver>& OpenDriver() {
 
 }  // namespace
 
-bool OpenBiosChannel() { return OpenBiosChannelWith(CreateBiosDriver()); }
-
 bool OpenBiosChannelWith(std::unique_ptr<BiosDriver> driver) {
     OpenDriver() = std::move(driver);
     return OpenDriver() != nullptr;

@@ -27,9 +27,5 @@ public:
     virtual bool Close() { return true; }
 };
 
-// Defined by the program that links the channel: which driver OpenBiosChannel
-// opens (the device, or the simulated notebook when one is selected). Returns
-// null when no driver can be opened.
-std::unique_ptr<BiosDriver> CreateBiosDriver();
 
 }  // namespace tlw

@@ -10,12 +10,13 @@ endif()
 include(GoogleTest)
 
 add_executable(native_tests
-  tests/native/test_driver_seam.cpp
   tests/native/bios/register_frame_test.cpp
   tests/native/bios/bios_call_test.cpp
   tests/native/bios/shell_calls_test.cpp
   tests/native/sim/state_file_test.cpp
   tests/native/sim/simulated_notebook_test.cpp
+  tests/native/sim/state_persistence_test.cpp
+  tests/native/sim/no_streams_test.cpp
   tests/native/controls/dib_layout_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_sim tlw_pictures GTest::gtest_main)
 target_compile_definitions(native_tests PRIVATE TALLOWIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -5,8 +5,8 @@
 
 #include <thread>
 
+#include "app/driver_selection.h"
 #include "bios/bios_channel.h"
-#include "sim/simulated_driver.h"
 #include "win/property_sheet.h"
 
 namespace wt {
@@ -20,8 +20,9 @@ void SheetFixture::OpenNotebook(const std::string& state) {
     WriteText(dir_.File("notebook.ini"), state);
     ::DeleteFileA(dir_.File("requests.log").c_str());
     std::string error;
+    // Restarts are simulated too: a real one would end every process of the prefix.
     ASSERT_TRUE(tlw::OpenBiosChannelWith(
-        tlw::sim::SimulatedDriver::Open(dir_.File("notebook.ini"), dir_.File("requests.log"), error)))
+        OpenSimulatedNotebook(dir_.File("notebook.ini"), dir_.File("requests.log"), error)))
         << error;
 }
 
