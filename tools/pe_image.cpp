@@ -115,6 +115,12 @@ bool ReadImports(const Bytes& bytes, std::uint32_t directoryRva, PeImage& image)
     }
 }
 
+bool AtMostWindows2000(std::uint16_t major, std::uint16_t minor) { return major < 5 || (major == 5 && minor == 0); }
+
+std::string Version(std::uint16_t major, std::uint16_t minor) {
+    return std::to_string(major) + "." + std::to_string(minor);
+}
+
 std::string Lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
@@ -242,11 +248,33 @@ bool ParseFunctionList(const std::string& text, FunctionList& list, int& badLine
 std::vector<std::string> UnlistedImports(const PeImage& image, const FunctionList& allowed) {
     std::vector<std::string> unlisted;
     for (const PeImport& import : image.imports) {
-        const std::string name = import.function.empty() ? "#" + std::to_string(import.ordinal) : import.function;
+        if (import.function.empty()) {  // by ordinal: nothing to look up in a list of names
+            unlisted.push_back(import.dll + "!#" + std::to_string(import.ordinal));
+            continue;
+        }
         const auto dll = allowed.find(Lower(import.dll));
-        if (dll == allowed.end() || dll->second.count(name) == 0) unlisted.push_back(import.dll + "!" + name);
+        if (dll == allowed.end() || dll->second.count(import.function) == 0) {
+            unlisted.push_back(import.dll + "!" + import.function);
+        }
     }
     return unlisted;
+}
+
+std::vector<std::string> Windows2000Faults(const PeImage& image, const FunctionList& allowed) {
+    std::vector<std::string> faults;
+    for (const std::string& import : UnlistedImports(image, allowed)) {
+        faults.push_back("imports " + import + ", which is not in the list of Windows 2000's functions");
+    }
+    if (!AtMostWindows2000(image.majorSubsystemVersion, image.minorSubsystemVersion)) {
+        faults.push_back("asks for subsystem version " +
+                         Version(image.majorSubsystemVersion, image.minorSubsystemVersion) +
+                         "; Windows 2000 loads at most 5.0");
+    }
+    if (!AtMostWindows2000(image.majorOsVersion, image.minorOsVersion)) {
+        faults.push_back("asks for operating system version " + Version(image.majorOsVersion, image.minorOsVersion) +
+                         "; Windows 2000 is 5.0");
+    }
+    return faults;
 }
 
 }  // namespace tlw

@@ -60,7 +60,12 @@ using FunctionList = std::map<std::string, std::set<std::string>>;
 // function named before any DLL or a line with more than one word.
 bool ParseFunctionList(const std::string& text, FunctionList& list, int& badLine);
 
-// The imports not in `allowed`, as "dll!function" (or "dll!#ordinal"), in file order.
+// The imports not in `allowed`, as "dll!function", in file order. An import by
+// ordinal ("dll!#ordinal") is never in the list: the list names functions.
 std::vector<std::string> UnlistedImports(const PeImage& image, const FunctionList& allowed);
+
+// Why Windows 2000 (5.0) would not load `image`, one sentence per fault: an
+// import not in `allowed`, or a subsystem or operating system version above 5.0.
+std::vector<std::string> Windows2000Faults(const PeImage& image, const FunctionList& allowed);
 
 }  // namespace tlw

@@ -34,8 +34,6 @@ const char* Describe(tlw::PeProblem problem) {
     return "unknown problem";
 }
 
-bool AtMostWindows2000(std::uint16_t major, std::uint16_t minor) { return major < 5 || (major == 5 && minor == 0); }
-
 int CheckImports(const tlw::PeImage& image, const char* exe, const char* listPath) {
     std::string text;
     tlw::FunctionList allowed;
@@ -48,25 +46,12 @@ int CheckImports(const tlw::PeImage& image, const char* exe, const char* listPat
         std::fprintf(stderr, "%s:%d: expected \"[dll]\" or one function name\n", listPath, badLine);
         return 2;
     }
-    int faults = 0;
-    for (const std::string& import : tlw::UnlistedImports(image, allowed)) {
-        std::fprintf(stderr, "%s imports %s, which is not in %s\n", exe, import.c_str(), listPath);
-        ++faults;
-    }
-    if (!AtMostWindows2000(image.majorSubsystemVersion, image.minorSubsystemVersion)) {
-        std::fprintf(stderr, "%s asks for subsystem version %u.%u; Windows 2000 loads at most 5.0\n", exe,
-                     image.majorSubsystemVersion, image.minorSubsystemVersion);
-        ++faults;
-    }
-    if (!AtMostWindows2000(image.majorOsVersion, image.minorOsVersion)) {
-        std::fprintf(stderr, "%s asks for operating system version %u.%u; Windows 2000 is 5.0\n", exe,
-                     image.majorOsVersion, image.minorOsVersion);
-        ++faults;
-    }
+    const std::vector<std::string> faults = tlw::Windows2000Faults(image, allowed);
+    for (const std::string& fault : faults) std::fprintf(stderr, "%s %s (%s)\n", exe, fault.c_str(), listPath);
     std::printf("%s: %zu imports, subsystem version %u.%u, operating system version %u.%u: %s\n", exe,
                 image.imports.size(), image.majorSubsystemVersion, image.minorSubsystemVersion,
-                image.majorOsVersion, image.minorOsVersion, faults ? "FAILED" : "loads on Windows 2000");
-    return faults ? 1 : 0;
+                image.majorOsVersion, image.minorOsVersion, faults.empty() ? "loads on Windows 2000" : "FAILED");
+    return faults.empty() ? 0 : 1;
 }
 
 int PrintSize(const tlw::PeImage& image, const char* exe, const char* limitText) {

@@ -206,12 +206,13 @@ TEST(FunctionList, NamesOutsideTheListAreReportedPerDllIgnoringTheDllNamesCase) 
     EXPECT_EQ(tlw::UnlistedImports(image, list),
               (std::vector<std::string>{"KERNEL32.dll!#17", "KERNEL32.dll!Sleep"}));
     list["kernel32.dll"].insert("Sleep");
-    list["kernel32.dll"].insert("#17");
-    EXPECT_TRUE(tlw::UnlistedImports(image, list).empty());
+    EXPECT_EQ(tlw::UnlistedImports(image, list), (std::vector<std::string>{"KERNEL32.dll!#17"}))
+        << "an ordinal is never listed";
     // A function of one DLL does not cover the same name in another.
     list.erase("msvcrt.dll");
     list["user32.dll"].insert("malloc");
-    EXPECT_EQ(tlw::UnlistedImports(image, list), (std::vector<std::string>{"msvcrt.dll!malloc"}));
+    EXPECT_EQ(tlw::UnlistedImports(image, list),
+              (std::vector<std::string>{"KERNEL32.dll!#17", "msvcrt.dll!malloc"}));
 }
 
 TEST(FunctionList, AFunctionBeforeAnyDllOrTwoWordsOnALineIsRefusedWithItsLine) {
@@ -221,6 +222,24 @@ TEST(FunctionList, AFunctionBeforeAnyDllOrTwoWordsOnALineIsRefusedWithItsLine) {
     EXPECT_EQ(badLine, 2);
     EXPECT_FALSE(tlw::ParseFunctionList("[kernel32.dll]\nCreateFileA\nGetTickCount64 Sleep\n", list, badLine));
     EXPECT_EQ(badLine, 3);
+}
+
+TEST(Windows2000Faults, VersionsAbove5Point0AndUnlistedImportsAreEachAFault) {
+    tlw::FunctionList list;
+    int badLine = 0;
+    ASSERT_TRUE(tlw::ParseFunctionList("[kernel32.dll]\nCreateFileA\nSleep\n[msvcrt.dll]\nmalloc\n", list, badLine));
+    Spec spec = TwoDlls(false);
+    spec.imports[0].second = {"CreateFileA", "Sleep"};
+    spec.osMinor = 0;  // 5.0 and 5.0: what Windows 2000 loads
+    EXPECT_TRUE(tlw::Windows2000Faults(Read(Build(spec)), list).empty());
+    spec.subsystemMinor = 1;  // Windows XP
+    spec.osMajor = 6;         // Windows Vista
+    list["kernel32.dll"].erase("Sleep");
+    const std::vector<std::string> faults = tlw::Windows2000Faults(Read(Build(spec)), list);
+    ASSERT_EQ(faults.size(), 3u);
+    EXPECT_NE(faults[0].find("KERNEL32.dll!Sleep"), std::string::npos) << faults[0];
+    EXPECT_NE(faults[1].find("subsystem version 5.1"), std::string::npos) << faults[1];
+    EXPECT_NE(faults[2].find("operating system version 6.0"), std::string::npos) << faults[2];
 }
 
 }  // namespace
