@@ -9,6 +9,7 @@
 
 #include "bios/bios_channel.h"
 #include "bios/buffer_lease.h"
+#include "bios/call_rows.h"
 #include "sim/simulated_driver.h"
 #include "tests/native/bios/scripted_driver.h"
 
@@ -167,6 +168,22 @@ TEST(BufferLease, LentMemoryIsReachableOnlyWithinTheLease) {
     // Returned once the request is over.
     BufferLease other(codes, 1);
     EXPECT_EQ(LentMemory(other.address(), 1), codes);
+}
+
+TEST(BufferLease, EsiCarriesTheBuffersOwnAddressWhereAPointerFitsInThirtyTwoBits) {
+    std::uint8_t list[16] = {};
+    test::ScriptedChannel channel;
+    BiosCall(row::CMOSChecksum).Buffer(list, sizeof list).Run();
+    const std::uint32_t esi = channel.last().esi;
+    if constexpr (sizeof(void*) == 4) {
+        // The shipped build: the driver reads and writes the caller's memory at ESI.
+        EXPECT_EQ(esi, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(list)));
+    } else {
+        // A wider build lends a stand-in address that only this process can resolve,
+        // and only while the request runs.
+        EXPECT_NE(esi, 0u);
+        EXPECT_EQ(LentMemory(esi, 1), nullptr);
+    }
 }
 
 }  // namespace

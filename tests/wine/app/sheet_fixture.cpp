@@ -87,4 +87,13 @@ HWND ShowPage(HWND sheet, int index) {
 
 bool ApplyEnabled(HWND sheet) { return ::IsWindowEnabled(::GetDlgItem(sheet, win::kApplyButton)) != FALSE; }
 
+bool Eventually(const std::function<bool()>& condition, DWORD ms) {
+    const DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > ms) return condition();
+        ::Sleep(20);
+    }
+    return true;
+}
+
 }  // namespace wt

@@ -65,5 +65,8 @@ void Answer(const char* title, int button);
 // Brings page `index` to the front (creating its window) and returns it.
 HWND ShowPage(HWND sheet, int index);
 bool ApplyEnabled(HWND sheet);
+// Waits up to `ms` for `condition`: clicks are posted, so what they change
+// shows only once the sheet's thread has taken them. Its last answer.
+bool Eventually(const std::function<bool()>& condition, DWORD ms = 5000);
 
 }  // namespace wt

@@ -121,7 +121,7 @@ TEST_F(Sheet, ApplyFollowsTheModifiedPagesAndARestartAppliedEarlierIsStillOffere
         ChangePage(sheet, 0);
         enabledAfterChange = ApplyEnabled(sheet);
         Click(sheet, win::kApplyButton);
-        enabledAfterApply = ApplyEnabled(sheet);
+        enabledAfterApply = !Eventually([&] { return !ApplyEnabled(sheet); });
         Click(sheet, IDOK);
         HWND prompt = WaitForDialog("BIOS Settings Change");
         prompted = prompt != nullptr;
@@ -238,6 +238,7 @@ TEST_F(Sheet, LoadPreviousRestoresEveryPageThenChecksumsWithoutAPrompt) {
     Run([&](HWND sheet) {
         ChangePage(sheet, 0);
         Click(sheet, win::kApplyButton);
+        ASSERT_TRUE(Eventually([&] { return !ApplyEnabled(sheet); })) << "Apply was not taken";
         ChangePage(sheet, 0);  // pending when the restore comes: dropped
         ::PostMessageA(sheet, WM_COMMAND, IDM_LOAD_PREVIOUS, 0);
         HWND confirm = WaitForDialog("Load Previous BIOS Settings");
@@ -247,7 +248,7 @@ TEST_F(Sheet, LoadPreviousRestoresEveryPageThenChecksumsWithoutAPrompt) {
         WaitForWindowGone(confirm, kSheetWait);
         ::Sleep(200);
         stillOpen = ::IsWindowVisible(sheet) != FALSE;
-        enabledAfterRestore = ApplyEnabled(sheet);
+        enabledAfterRestore = !Eventually([&] { return !ApplyEnabled(sheet); });
         EXPECT_TRUE(NoDialog("BIOS Settings Change"));
     });
     EXPECT_TRUE(stillOpen);
