@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr const char* kSheetProperty = "CAllControlsSheet";
 constexpr std::uint8_t kChecksumMode = 1;
 
 BYTE RunningWindows2000OrLater() {
@@ -77,12 +76,10 @@ CAllControlsSheet::CAllControlsSheet(const std::string& caption, HWND parent, UI
     for (auto& page : pages_) AddPage(page.get());
 }
 
-CAllControlsSheet* CAllControlsSheet::FromWindow(HWND hwnd) {
-    return static_cast<CAllControlsSheet*>(::GetPropA(hwnd, kSheetProperty));
-}
-
 void CAllControlsSheet::OnInit() {
-    ::SetPropA(hwnd_, kSheetProperty, this);
+    // The common controls create the first page after this hook, so every
+    // page finds its host from its own initialisation on.
+    CPageHost::Attach(hwnd_, this);
     // The common controls leave the caption without its question-mark button;
     // context help belongs to every page, so it goes back.
     ::SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
@@ -220,7 +217,7 @@ bool CAllControlsSheet::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
             result = reinterpret_cast<LRESULT>(icon_);
             return true;
         case WM_NCDESTROY:
-            ::RemovePropA(hwnd_, kSheetProperty);
+            CPageHost::Detach(hwnd_);
             return false;
         default:
             return false;

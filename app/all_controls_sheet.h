@@ -10,9 +10,10 @@
 #include <string>
 
 #include "pages/page_base.h"
+#include "pages/page_host.h"
 #include "win/property_sheet.h"
 
-class CAllControlsSheet : public win::PropertySheet {
+class CAllControlsSheet : public win::PropertySheet, public CPageHost {
 public:
     static constexpr std::size_t kPageCount = 5;
     using Pages = std::array<std::unique_ptr<CMyPropertyPage>, kPageCount>;
@@ -24,11 +25,8 @@ public:
     CAllControlsSheet(const std::string& caption, HWND parent, UINT firstPage, Pages pages);
 
     // 1 when Windows reports a major version above 4, else 0.
-    BYTE IsWindows2000OrLater() const { return windows2000OrLater_; }
+    BYTE IsWindows2000OrLater() const override { return windows2000OrLater_; }
     bool restartNeeded() const { return restartNeeded_; }
-
-    // The sheet whose window is `hwnd` (a page's parent), or null.
-    static CAllControlsSheet* FromWindow(HWND hwnd);
 
 protected:
     void OnInit() override;

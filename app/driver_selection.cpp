@@ -1,20 +1,42 @@
-// Opening the driver the environment selects.
+// Opening the driver the environment selects; on the simulated notebook,
+// restarts are simulated and logged too.
 #include "app/driver_selection.h"
 
 #include <windows.h>
 
-#include <memory>
-
+#include "app/system_restart.h"
 #include "bios/bios_channel.h"
 #include "bios/device_driver.h"
 #include "sim/simulated_driver.h"
 
 namespace {
 
-std::string Environment(const char* name) {
-    char value[MAX_PATH * 2] = {};
-    const DWORD length = ::GetEnvironmentVariableA(name, value, sizeof value);
-    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+constexpr const char* kStateVariable = "TALLOWIN_SIMULATOR";
+constexpr const char* kLogVariable = "TALLOWIN_SIMULATOR_LOG";
+
+enum class Variable { Unset, Set };
+
+// The variable's whole value, however long.
+Variable ReadEnvironment(const char* name, std::string& value) {
+    value.clear();
+    ::SetLastError(ERROR_SUCCESS);
+    DWORD size = ::GetEnvironmentVariableA(name, nullptr, 0);
+    if (size == 0) return ::GetLastError() == ERROR_ENVVAR_NOT_FOUND ? Variable::Unset : Variable::Set;
+    std::string buffer(size, '\0');
+    size = ::GetEnvironmentVariableA(name, &buffer[0], size);
+    if (size < buffer.size()) value.assign(buffer, 0, size);
+    return Variable::Set;
+}
+
+// The file calls take ANSI paths of at most MAX_PATH - 1 characters.
+bool UsablePath(const char* name, const std::string& value, std::string& error) {
+    if (value.empty()) {
+        error = std::string(name) + " is set but empty; it must name a file.";
+    } else if (value.size() >= MAX_PATH) {
+        error = std::string(name) + " is longer than a path can be (" + std::to_string(value.size()) +
+                " characters; at most " + std::to_string(MAX_PATH - 1) + ").";
+    }
+    return error.empty();
 }
 
 std::string& LastSimulatorError() {
@@ -22,21 +44,44 @@ std::string& LastSimulatorError() {
     return error;
 }
 
+void LogSimulatedRestart(RestartEvent event) {
+    auto* simulator = dynamic_cast<tlw::sim::SimulatedDriver*>(tlw::ChannelDriver());
+    if (simulator) simulator->LogRestart(event == RestartEvent::Cancelled);
+}
+
 }  // namespace
 
-bool SimulatorSelected() { return !Environment("TALLOWIN_SIMULATOR").empty(); }
+bool SimulatorSelected() {
+    std::string value;
+    return ReadEnvironment(kStateVariable, value) == Variable::Set;
+}
 
 const std::string& SimulatorError() { return LastSimulatorError(); }
 
-bool LogSimulatedRestart() {
-    auto* simulator = dynamic_cast<tlw::sim::SimulatedDriver*>(tlw::ChannelDriver());
-    if (!simulator) return false;
-    simulator->LogRestart();
-    return true;
+namespace {
+
+// The device, or the simulated notebook when one is selected; null when
+// neither can be opened.
+std::unique_ptr<tlw::BiosDriver> SelectedDriver() {
+    std::string statePath;
+    std::string logPath;
+    std::string& error = LastSimulatorError();
+    error.clear();
+    if (ReadEnvironment(kStateVariable, statePath) == Variable::Unset) return tlw::OpenDeviceDriver();
+    if (!UsablePath(kStateVariable, statePath, error)) return nullptr;
+    if (ReadEnvironment(kLogVariable, logPath) == Variable::Set && !UsablePath(kLogVariable, logPath, error)) {
+        return nullptr;
+    }
+    return OpenSimulatedNotebook(statePath, logPath, error);
 }
 
-std::unique_ptr<tlw::BiosDriver> tlw::CreateBiosDriver() {
-    if (!SimulatorSelected()) return OpenDeviceDriver();
-    return sim::SimulatedDriver::Open(Environment("TALLOWIN_SIMULATOR"), Environment("TALLOWIN_SIMULATOR_LOG"),
-                                      LastSimulatorError());
+}  // namespace
+
+bool OpenBiosChannel() { return tlw::OpenBiosChannelWith(SelectedDriver()); }
+
+std::unique_ptr<tlw::BiosDriver> OpenSimulatedNotebook(const std::string& statePath, const std::string& logPath,
+                                                       std::string& error) {
+    auto simulator = tlw::sim::SimulatedDriver::Open(statePath, logPath, error);
+    if (simulator) SimulateRestarts(LogSimulatedRestart);
+    return simulator;
 }

@@ -1,15 +1,27 @@
 // Which BIOS driver the program talks to: the simulated notebook when
-// TALLOWIN_SIMULATOR names its state file, otherwise the real device.
+// TALLOWIN_SIMULATOR is set, otherwise the real device. Once the variable is
+// set the real device is never opened, even when the value cannot be used.
 #pragma once
 
+#include <memory>
 #include <string>
 
-// True when the environment selects the simulated notebook.
+#include "bios/bios_driver.h"
+
+// Opens the BIOS channel on the driver the environment selects. False when
+// none could be opened (no device; an unusable simulated notebook, see
+// SimulatorError).
+bool OpenBiosChannel();
+
+// True when the environment sets TALLOWIN_SIMULATOR.
 bool SimulatorSelected();
 
 // Why the selected simulated notebook could not be opened; empty otherwise.
 const std::string& SimulatorError();
 
-// Tells the simulated notebook, when it is the driver in use, that the program
-// asked Windows to restart. False when the real device is in use.
-bool LogSimulatedRestart();
+// Opens the simulated notebook on the state file at `statePath` (log at
+// `logPath`, none when empty) and has restarts simulated and logged from now
+// on. Null, with `error` saying why, when it cannot be used. For the program
+// and for tests that run the sheet in their own process.
+std::unique_ptr<tlw::BiosDriver> OpenSimulatedNotebook(const std::string& statePath, const std::string& logPath,
+                                                       std::string& error);

@@ -30,7 +30,7 @@ CTallowinApp::CTallowinApp() : savedCursor_(::GetCursor()) {}
 bool CTallowinApp::InitInstance() {
     if (BringRunningInstanceToFront(win::LoadText(IDS_APP_TITLE))) return false;
 
-    if (!tlw::OpenBiosChannel()) {
+    if (!OpenBiosChannel()) {
         // Without a driver the program ends silently; a simulated notebook
         // whose state file is unusable says why, since someone chose it.
         if (SimulatorSelected() && !SimulatorError().empty()) win::ShowMessage(nullptr, SimulatorError());

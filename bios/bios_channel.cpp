@@ -14,17 +14,14 @@ std::unique_ptr<BiosDriver>& OpenDriver() {
 
 }  // namespace
 
-bool OpenBiosChannel() { return OpenBiosChannelWith(CreateBiosDriver()); }
-
 bool OpenBiosChannelWith(std::unique_ptr<BiosDriver> driver) {
     OpenDriver() = std::move(driver);
     return OpenDriver() != nullptr;
 }
 
 bool CloseBiosChannel() {
-    const bool wasOpen = OpenDriver() != nullptr;
-    OpenDriver().reset();
-    return wasOpen;
+    const std::unique_ptr<BiosDriver> driver = std::move(OpenDriver());
+    return driver && driver->Close();
 }
 
 BiosDriver* ChannelDriver() { return OpenDriver().get(); }

@@ -8,13 +8,12 @@
 
 namespace tlw {
 
-// Opens the driver chosen by CreateBiosDriver. True when one was opened.
-bool OpenBiosChannel();
-
-// Opens the channel on a given driver (tests, and programs that choose it themselves).
+// Opens the channel on `driver` (the program's choice, see app/driver_selection.h,
+// or a test's). True when there is one.
 bool OpenBiosChannelWith(std::unique_ptr<BiosDriver> driver);
 
-// Releases the driver. False when none was open.
+// Closes the driver and releases it: the driver's own answer (for the device,
+// the platform's), false when none was open. The channel is closed either way.
 bool CloseBiosChannel();
 
 // The driver the channel holds, or null.

@@ -20,11 +20,12 @@ public:
     // otherwise `returned` holds the byte count the driver reports writing.
     virtual bool Request(const FrameBytes& in, FrameBytes& out, std::size_t& returned,
                          const char* callName) = 0;
+
+    // Releases what the driver holds of the system; the platform's answer. A
+    // driver that holds nothing (the simulated notebook) closes successfully.
+    // No request follows; the destructor releases whatever Close did not.
+    virtual bool Close() { return true; }
 };
 
-// Defined by the program that links the channel: which driver OpenBiosChannel
-// opens (the device, or the simulated notebook when one is selected). Returns
-// null when no driver can be opened.
-std::unique_ptr<BiosDriver> CreateBiosDriver();
 
 }  // namespace tlw

@@ -2,6 +2,9 @@
 // group (EAX), EBX (sub-function in BL; BH fixed, or 0 where the caller passes
 // the argument byte) and success rule. The simulated notebook answers by the
 // same EAX and BL.
+//
+// One section per family of calls; each family's bodies live in
+// bios/<family>_calls.{h,cpp}, one `BiosCall(row::X)...Run()` line per call.
 #pragma once
 
 #include "bios/bios_call.h"
@@ -11,7 +14,9 @@ namespace tlw::row {
 constexpr std::uint32_t kSetupGroup = 0x9610;    // boot, POST, password and system settings
 constexpr std::uint32_t kMachineGroup = 0x9612;  // hotkeys, buttons, display, touch pad
 
-// Shell-side calls.
+// ---- Shell (bios/shell_calls): the platform check, the hotkey button, the
+// checksum after writes, the setup defaults, the setup password's query and
+// check, the lid, power and sleep button actions.
 constexpr CallRow ZEFACheck{"ZEFACheck", kSetupGroup, 0x0000, SuccessRule::Status};
 constexpr CallRow SetHotkeyButton{"SetHotkeyButton", kMachineGroup, 0x0005, SuccessRule::Status};
 constexpr CallRow CMOSChecksum{"CMOSChecksum", kSetupGroup, 0x0012, SuccessRule::Status};
@@ -19,5 +24,17 @@ constexpr CallRow LoadSetupDefault{"LoadSetupDefault", kSetupGroup, 0x0014, Succ
 constexpr CallRow SetChkSetupPasswd{"SetChkSetupPasswd", kSetupGroup, 0x0008, SuccessRule::Ah};
 constexpr CallRow AskSetupPasswd{"AskSetupPasswd", kSetupGroup, 0x0108, SuccessRule::Ah};
 constexpr CallRow SetPowerButtonAction{"SetPowerButtonAction", kMachineGroup, 0x0127, SuccessRule::Status};
+
+// ---- System information (bios/info_calls): processor, memory, video memory,
+// IDE devices, serial and parallel port, caches, touch pad, and the asset tag
+// written into the identity data.
+
+// ---- Boot, POST, password and fan (bios/boot_calls, bios/password_calls):
+// the boot sequence and the first hard disk, the simple boot flag and fast
+// POST, the power-on password (the setup password's rows are the shell's),
+// the fan.
+
+// ---- Display (bios/display_calls): the boot display, the display in use, the
+// monitor check, the panel type, brightness and contrast with their ranges.
 
 }  // namespace tlw::row

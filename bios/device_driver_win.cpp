@@ -9,10 +9,10 @@ namespace {
 
 constexpr DWORD kBiosRequest = 0x222000;
 
-class DeviceDriver : public BiosDriver {
+class DeviceDriver final : public BiosDriver {
 public:
     explicit DeviceDriver(HANDLE device) : device_(device) {}
-    ~DeviceDriver() override { ::CloseHandle(device_); }
+    ~DeviceDriver() override { Close(); }
 
     bool Request(const FrameBytes& in, FrameBytes& out, std::size_t& returned, const char*) override {
         FrameBytes input = in;
@@ -23,6 +23,13 @@ public:
         }
         returned = count;
         return true;
+    }
+
+    bool Close() override {
+        if (device_ == INVALID_HANDLE_VALUE) return false;
+        const bool closed = ::CloseHandle(device_) != FALSE;
+        device_ = INVALID_HANDLE_VALUE;
+        return closed;
     }
 
 private:
@@ -38,7 +45,9 @@ std::unique_ptr<BiosDriver> OpenDeviceDriver() {
     if (sizeof(void*) != 4) return nullptr;
     HANDLE device = ::CreateFileA("\\\\.\\tlwkmd", GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (device == INVALID_HANDLE_VALUE) return nullptr;
-    return std::make_unique<DeviceDriver>(device);
+    return DeviceDriverOn(device);
 }
+
+std::unique_ptr<BiosDriver> DeviceDriverOn(void* device) { return std::make_unique<DeviceDriver>(device); }
 
 }  // namespace tlw

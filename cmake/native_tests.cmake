@@ -1,27 +1,61 @@
 # Native unit tests of the portable part, with GoogleTest under ctest.
-find_package(GTest REQUIRED)
+# The Windows build of the test programs makes the same program from the
+# cross-built GoogleTest (GTest::gtest_main is its own); the native build's ctest
+# runs it under Wine.
+if(WIN32)
+  set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
+else()
+  find_package(GTest REQUIRED)
+endif()
 include(GoogleTest)
 
 add_executable(native_tests
-  tests/native/test_driver_seam.cpp
   tests/native/bios/register_frame_test.cpp
   tests/native/bios/bios_call_test.cpp
   tests/native/bios/shell_calls_test.cpp
   tests/native/sim/state_file_test.cpp
   tests/native/sim/simulated_notebook_test.cpp
+  tests/native/sim/state_persistence_test.cpp
+  tests/native/sim/no_streams_test.cpp
   tests/native/controls/dib_layout_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_sim tlw_pictures GTest::gtest_main)
 target_compile_definitions(native_tests PRIVATE TALLOWIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+# The pages' settings models; a page's model test is one line here.
+target_sources(native_tests PRIVATE
+  tests/native/pages/settings_model_test.cpp)
+target_link_libraries(native_tests PRIVATE tlw_page_models)
 gtest_discover_tests(native_tests)
 
-# The programs cross-built for Windows, run under Wine in the same ctest run.
+# The programs cross-built for Windows, run under Wine in the same ctest run:
+# the 64-bit build's, and the shipped 32-bit build's under Wine's WoW64 mode,
+# whose test names end in _i686.
 set(TALLOWIN_WINE_TESTS_DIR "" CACHE PATH "Build directory of the Windows programs whose tests run under Wine")
-if(TALLOWIN_WINE_TESTS_DIR)
+set(TALLOWIN_WOW64_TESTS_DIR "" CACHE PATH "Build directory of the 32-bit Windows programs, run under WoW64")
+function(tallowin_add_wine_tests dir suffix)
   include(${CMAKE_SOURCE_DIR}/tests/wine/programs.cmake)
   foreach(name ${TALLOWIN_WINE_TEST_PROGRAMS})
-    add_test(NAME ${name}
-      COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run ${TALLOWIN_WINE_TESTS_DIR}/${name}.exe
-              --tlw=${TALLOWIN_WINE_TESTS_DIR}/tlw.exe)
-    set_tests_properties(${name} PROPERTIES TIMEOUT 180 RESOURCE_LOCK wine_registry)
+    add_test(NAME ${name}${suffix}
+      COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run ${dir}/${name}.exe --tlw=${dir}/tlw.exe)
+    set_tests_properties(${name}${suffix} PROPERTIES TIMEOUT 180 RESOURCE_LOCK wine_registry)
   endforeach()
+endfunction()
+if(TALLOWIN_WINE_TESTS_DIR)
+  tallowin_add_wine_tests(${TALLOWIN_WINE_TESTS_DIR} "")
 endif()
+if(TALLOWIN_WOW64_TESTS_DIR)
+  tallowin_add_wine_tests(${TALLOWIN_WOW64_TESTS_DIR} _i686)
+  add_test(NAME native_tests_i686
+    COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run ${TALLOWIN_WOW64_TESTS_DIR}/native_tests.exe)
+endif()
+
+if(NOT WIN32)
+  include(${CMAKE_SOURCE_DIR}/cmake/program_checks.cmake)
+endif()
+
+# No file includes a header from a folder above its own (bios, sim, win,
+# controls, pages, app, bottom-up); and the check itself names what it must.
+add_test(NAME include_floors
+  COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${CMAKE_SOURCE_DIR} -P ${CMAKE_SOURCE_DIR}/cmake/check_include_floors.cmake)
+add_test(NAME include_floors_check_names_upward_includes
+  COMMAND ${CMAKE_COMMAND} -DCHECK=${CMAKE_SOURCE_DIR}/cmake/check_include_floors.cmake
+          -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/tests/cmake/include_floors_test.cmake)

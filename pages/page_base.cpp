@@ -16,6 +16,11 @@ void CMyPropertyPage::SetControlText(HWND dialog, int controlId, UINT stringId) 
     ::SetDlgItemTextA(dialog, controlId, win::LoadText(stringId, 256).c_str());
 }
 
+void CMyPropertyPage::MarkModified(bool modified) {
+    modified_ = modified;
+    SetModified(modified);
+}
+
 bool CMyPropertyPage::OnInit() {
     // The caption's question-mark button.
     ::SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);

@@ -16,19 +16,44 @@ install_packages() {
   for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing="$missing $p"
   done
-  [ -z "$missing" ] && return 0
-  echo "== installing:$missing"
+  if [ -n "$missing" ]; then
+    echo "== installing:$missing"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends $missing >/dev/null
+  fi
+  install_wine_wow64_dlls
+}
+
+# Wine's 32-bit Windows-side DLLs beside its 64-bit ones, so that 64-bit Wine
+# runs the 32-bit tlw.exe in its WoW64 mode. They come from libwine:i386,
+# unpacked, not installed: installing it (or wine32) would bring the 32-bit
+# loader, which a kernel without 32-bit emulation cannot start. Wine prefixes
+# made before this step have no 32-bit system directory.
+wine_windows_dlls=/usr/lib/x86_64-linux-gnu/wine
+install_wine_wow64_dlls() {
+  [ -f "$wine_windows_dlls/i386-windows/kernel32.dll" ] && return 0
+  local version unpacked
+  version=$(dpkg-query -W -f='${Version}' libwine:amd64)
+  echo "== installing Wine's 32-bit Windows DLLs (libwine:i386 $version, unpacked)"
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends $missing >/dev/null
+  unpacked=$(mktemp -d /tmp/libwine-i386.XXXXXX)
+  chmod 755 "$unpacked"  # apt-get download fetches as its own user
+  (cd "$unpacked" && apt-get download -qq "libwine:i386=$version" && dpkg-deb -x libwine_*_i386.deb root)
+  mkdir -p "$wine_windows_dlls/i386-windows"
+  cp -n "$unpacked"/root/usr/lib/i386-linux-gnu/wine/i386-windows/* "$wine_windows_dlls/i386-windows/"
+  rm -rf "$unpacked"
 }
 
 # The shipped 32-bit tlw.exe, and the 64-bit build of the same sources that
-# runs under 64-bit Wine (see the README for why the tests use it).
+# runs under 64-bit Wine (see the README for why the tests run both); or the
+# builds named.
 build_windows() {
   local arch
-  for arch in i686 x86_64; do
-    cmake -S "$root" -B "$build/$arch" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  for arch in ${@:-i686 x86_64}; do
+    cmake -S "$root" -B "$build/$arch" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" >/dev/null
     cmake --build "$build/$arch" ${windows_target:+--target "$windows_target"}
   done
@@ -38,6 +63,16 @@ build_windows() {
 # and ./scripts/screenshots show.
 build_program() {
   windows_target=tlw build_windows
+}
+
+# The test programs of both builds, written beside the tlw.exe they start.
+build_windows_tests() {
+  local arch
+  for arch in i686 x86_64; do
+    cmake -S "$root" -B "$build/$arch-tests" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" -DTALLOWIN_PROGRAM_DIR="$build/$arch" >/dev/null
+    cmake --build "$build/$arch-tests"
+  done
 }
 
 export TALLOWIN_WINE=/usr/lib/wine/wine64

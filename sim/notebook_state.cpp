@@ -1,90 +1,39 @@
-// The state file's keys: one row each, with how it reads and writes.
+// Reading and writing the notebook's state through every area's keys.
 #include "sim/notebook_state.h"
 
-#include <cctype>
-#include <cstdio>
-#include <sstream>
+#include <map>
+
+#include "sim/answers/area.h"
 
 namespace tlw::sim {
 namespace {
 
-bool ParseNumber(const std::string& text, unsigned long max, unsigned long& value) {
-    if (text.empty()) return false;
-    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
-    const std::string digits = hex ? text.substr(2) : text;
-    if (digits.empty()) return false;
-    unsigned long result = 0;
-    for (char c : digits) {
-        const int d = std::isdigit(static_cast<unsigned char>(c)) ? c - '0'
-                      : (hex && std::isxdigit(static_cast<unsigned char>(c)))
-                          ? std::tolower(static_cast<unsigned char>(c)) - 'a' + 10
-                          : -1;
-        if (d < 0) return false;
-        result = result * (hex ? 16 : 10) + static_cast<unsigned long>(d);
-        if (result > max) return false;
+constexpr const char* kRefuseKey = "refuse";
+
+// The blank-separated words of `text`.
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while ((at = text.find_first_not_of(" \t", at)) != std::string::npos) {
+        const std::size_t end = text.find_first_of(" \t", at);
+        words.push_back(text.substr(at, end - at));
+        at = end;
     }
-    value = result;
-    return true;
-}
-
-bool ParseByte(const std::string& text, std::uint8_t& out) {
-    unsigned long v = 0;
-    if (!ParseNumber(text, 0xFF, v)) return false;
-    out = static_cast<std::uint8_t>(v);
-    return true;
-}
-
-// "1E 30 2E" or "1e302e"; empty for none.
-bool ParseHexBytes(const std::string& text, std::vector<std::uint8_t>& out) {
-    std::string digits;
-    for (char c : text) {
-        if (c == ' ' || c == ',') continue;
-        if (!std::isxdigit(static_cast<unsigned char>(c))) return false;
-        digits += c;
-    }
-    if (digits.size() % 2 != 0) return false;
-    out.clear();
-    for (std::size_t i = 0; i < digits.size(); i += 2) {
-        out.push_back(static_cast<std::uint8_t>(std::stoul(digits.substr(i, 2), nullptr, 16)));
-    }
-    return true;
-}
-
-std::string Hex(unsigned value, int digits) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "0x%0*X", digits, value);
-    return buf;
-}
-
-std::string HexBytes(const std::vector<std::uint8_t>& bytes) {
-    std::string text;
-    char buf[4];
-    for (std::uint8_t b : bytes) {
-        std::snprintf(buf, sizeof buf, "%02X", b);
-        if (!text.empty()) text += ' ';
-        text += buf;
-    }
-    return text;
-}
-
-bool ParseOnOff(const std::string& text, bool& out) {
-    if (text == "on" || text == "1") return out = true, true;
-    if (text == "off" || text == "0") return out = false, true;
-    return false;
+    return words;
 }
 
 bool ParseRefusal(const std::string& text, Refusal& out) {
-    std::istringstream in(text);
-    std::string call, mode, extra;
-    if (!(in >> call >> mode) || (in >> extra)) return false;
-    out.call = call;
+    const std::vector<std::string> words = Words(text);
+    if (words.size() != 2) return false;
+    out.call = words[0];
+    const std::string& mode = words[1];
     if (mode == "status") {
         out.mode = RefusalMode::Status;
     } else if (mode == "channel") {
         out.mode = RefusalMode::Channel;
     } else if (mode.rfind("ah=", 0) == 0) {
         unsigned long v = 0;
-        if (!ParseNumber("0x" + mode.substr(3), 0xFF, v) || v == 0) return false;
+        if (!StateKeys::ParseNumber("0x" + mode.substr(3), 0xFF, v) || v == 0) return false;
         out.mode = RefusalMode::Ah;
         out.ah = static_cast<std::uint8_t>(v);
     } else {
@@ -93,52 +42,53 @@ bool ParseRefusal(const std::string& text, Refusal& out) {
     return true;
 }
 
-struct Key {
-    const char* name;
-    const char* help;  // what a new state file says about the key
-    const char* expected;  // what a bad value is told it should be
-    bool (*read)(const std::string&, NotebookState&);
-    std::string (*write)(const NotebookState&);
+// Finds the key of one line and reads its value.
+class LineReader : public StateKeys {
+public:
+    explicit LineReader(const StateLine& line) : line_(line) {}
+    bool found = false;
+    bool parsed = false;
+    std::string expected;
+
+protected:
+    void Visit(const char* name, const char*, const std::string&, const std::string& wants,
+               const std::function<bool(const std::string&)>& parse) override {
+        if (found || line_.key != name) return;
+        found = true;
+        expected = wants;
+        parsed = parse(line_.value);
+    }
+
+private:
+    const StateLine& line_;
 };
 
-const Key kKeys[] = {
-    {"revision", "interface revision the platform check returns in BX (BH major, BL minor)",
-     "a 16-bit number such as 0x0108",
-     [](const std::string& v, NotebookState& s) {
-         unsigned long n = 0;
-         return ParseNumber(v, 0xFFFF, n) && (s.revision = static_cast<std::uint16_t>(n), true);
-     },
-     [](const NotebookState& s) { return Hex(s.revision, 4); }},
-    {"setup_password", "setup password as keyboard scan codes in hex, e.g. 1E 30 2E; empty: none",
-     "up to 8 hex bytes",
-     [](const std::string& v, NotebookState& s) {
-         std::vector<std::uint8_t> codes;
-         return ParseHexBytes(v, codes) && codes.size() <= 8 && (s.setupPassword = codes, true);
-     },
-     [](const NotebookState& s) { return HexBytes(s.setupPassword); }},
-    {"hotkey_button", "the hotkey button: on or off", "on or off",
-     [](const std::string& v, NotebookState& s) { return ParseOnOff(v, s.hotkeyButtonOn); },
-     [](const NotebookState& s) { return std::string(s.hotkeyButtonOn ? "on" : "off"); }},
-    {"lid_button_action", "action of closing the lid: 0 none, 1 standby, 2 hibernate, 3 shutdown",
-     "a byte",
-     [](const std::string& v, NotebookState& s) { return ParseByte(v, s.buttonAction[kLidButton]); },
-     [](const NotebookState& s) { return std::to_string(s.buttonAction[kLidButton]); }},
-    {"power_button_action", "action of the power button, coded as lid_button_action", "a byte",
-     [](const std::string& v, NotebookState& s) { return ParseByte(v, s.buttonAction[kPowerButton]); },
-     [](const NotebookState& s) { return std::to_string(s.buttonAction[kPowerButton]); }},
-    {"sleep_button_action", "action of the sleep button, coded as lid_button_action", "a byte",
-     [](const std::string& v, NotebookState& s) { return ParseByte(v, s.buttonAction[kSleepButton]); },
-     [](const NotebookState& s) { return std::to_string(s.buttonAction[kSleepButton]); }},
+class FileWriter : public StateKeys {
+public:
+    explicit FileWriter(StateFile& file) : file_(file) {}
+
+protected:
+    void Visit(const char* name, const char*, const std::string& text, const std::string&,
+               const std::function<bool(const std::string&)>&) override {
+        file_.Set(name, text);
+    }
+
+private:
+    StateFile& file_;
 };
 
-constexpr const char* kRefuseKey = "refuse";
+class ExplainedText : public StateKeys {
+public:
+    std::string text;
+
+protected:
+    void Visit(const char* name, const char* help, const std::string& value, const std::string&,
+               const std::function<bool(const std::string&)>&) override {
+        text += "\n# " + std::string(help) + "\n" + name + " = " + value + "\n";
+    }
+};
 
 }  // namespace
-
-void NotebookState::LoadSetupDefaults() {
-    const NotebookState defaults;
-    for (int b = 0; b < kButtonCount; ++b) buttonAction[b] = defaults.buttonAction[b];
-}
 
 const Refusal* NotebookState::RefusalFor(const std::string& call) const {
     for (const Refusal& r : refusals) {
@@ -149,6 +99,15 @@ const Refusal* NotebookState::RefusalFor(const std::string& call) const {
 
 bool ReadState(const StateFile& file, NotebookState& state, std::string& error) {
     state.refusals.clear();
+    // A key given twice would be read from one line and written to the other.
+    std::map<std::string, int> firstLine;
+    const auto givenBefore = [&](const std::string& what, int number) {
+        const auto [first, isNew] = firstLine.emplace(what, number);
+        if (isNew) return false;
+        error = "line " + std::to_string(number) + ": " + what + " is given again; line " +
+                std::to_string(first->second) + " gave it first";
+        return true;
+    };
     for (const StateLine& line : file.lines()) {
         if (line.key.empty()) continue;
         const std::string where = "line " + std::to_string(line.number) + ": ";
@@ -159,19 +118,20 @@ bool ReadState(const StateFile& file, NotebookState& state, std::string& error) 
                                 "or `<call name> channel`, found \"" + line.value + "\"";
                 return false;
             }
+            // Refuse lines repeat, one per call; a call refused twice is not.
+            if (givenBefore("refuse = " + r.call, line.number)) return false;
             state.refusals.push_back(r);
             continue;
         }
-        const Key* key = nullptr;
-        for (const Key& k : kKeys) {
-            if (line.key == k.name) key = &k;
-        }
-        if (!key) {
+        if (givenBefore(line.key, line.number)) return false;
+        LineReader reader(line);
+        VisitKeys(reader, state);
+        if (!reader.found) {
             error = where + "unknown key \"" + line.key + "\"";
             return false;
         }
-        if (!key->read(line.value, state)) {
-            error = where + line.key + " wants " + key->expected + ", found \"" + line.value + "\"";
+        if (!reader.parsed) {
+            error = where + line.key + " wants " + reader.expected + ", found \"" + line.value + "\"";
             return false;
         }
     }
@@ -179,17 +139,17 @@ bool ReadState(const StateFile& file, NotebookState& state, std::string& error) 
 }
 
 void WriteState(const NotebookState& state, StateFile& file) {
-    for (const Key& k : kKeys) file.Set(k.name, k.write(state));
+    NotebookState copy = state;  // the keys lend each value for reading and writing alike
+    FileWriter writer(file);
+    VisitKeys(writer, copy);
 }
 
 std::string DefaultStateText() {
-    const NotebookState defaults;
-    std::string text = "# The simulated notebook. Saved after every request that changes a setting.\n";
-    for (const Key& k : kKeys) {
-        text += "\n# " + std::string(k.help) + "\n" + k.name + " = " + k.write(defaults) + "\n";
-    }
-    text += "\n# refuse = <call name> status | ah=XX | channel   (any number of lines)\n";
-    return text;
+    NotebookState defaults;
+    ExplainedText explained;
+    VisitKeys(explained, defaults);
+    return "# The simulated notebook. Saved after every request that changes a setting.\n" + explained.text +
+           "\n# refuse = <call name> status | ah=XX | channel   (any number of lines)\n";
 }
 
 }  // namespace tlw::sim

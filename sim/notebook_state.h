@@ -1,5 +1,5 @@
-// What the simulated notebook remembers: its BIOS settings, its passwords and
-// the calls it has been told to refuse.
+// What the simulated notebook remembers, one part per area of its BIOS (each
+// answered by sim/answers/<area>.cpp), and the calls it has been told to refuse.
 #pragma once
 
 #include <cstdint>
@@ -24,24 +24,32 @@ struct Refusal {
 
 enum PowerButton : std::uint8_t { kLidButton = 0, kPowerButton = 1, kSleepButton = 2, kButtonCount = 3 };
 
-struct NotebookState {
-    std::uint16_t revision = 0x0108;            // BH = major, BL = minor
-    std::vector<std::uint8_t> setupPassword;    // keyboard scan codes; empty: none
+// The shell-side calls: platform check, hotkey button, checksum, setup
+// defaults, setup password, power-button actions.
+struct ShellState {
+    // What loading the setup defaults restores.
+    struct Settings {
+        std::uint8_t buttonAction[kButtonCount] = {1, 3, 1};  // 0 none, 1 standby, 2 hibernate, 3 shutdown
+    } settings;
+    std::uint16_t revision = 0x0108;          // BH = major, BL = minor
+    std::vector<std::uint8_t> setupPassword;  // keyboard scan codes; empty: none
     bool hotkeyButtonOn = true;
-    std::uint8_t buttonAction[kButtonCount] = {1, 3, 1};  // 0 none, 1 standby, 2 hibernate, 3 shutdown
+};
+
+struct NotebookState {
+    ShellState shell;
     std::vector<Refusal> refusals;
 
-    // The BIOS setup defaults: what loading them restores.
-    void LoadSetupDefaults();
     const Refusal* RefusalFor(const std::string& call) const;
 };
 
 // Reads every key of `file` into `state` (keys the file leaves out keep the
 // values `state` already has). False, with `error` naming the line, on an
-// unknown key or a value that does not parse.
+// unknown key, a value that does not parse, or a key given twice (then both
+// lines are named); `refuse` lines repeat, one per call.
 bool ReadState(const StateFile& file, NotebookState& state, std::string& error);
 
-// Writes every setting of `state` into `file`; refusals are never rewritten.
+// Writes every key of `state` into `file`; refusals are never rewritten.
 void WriteState(const NotebookState& state, StateFile& file);
 
 // The text of a new state file for the default notebook, every key explained.

@@ -2,7 +2,8 @@
 #include "sim/request_log.h"
 
 #include <cstdio>
-#include <fstream>
+
+#include "sim/file_system.h"
 
 namespace tlw::sim {
 namespace {
@@ -36,8 +37,7 @@ std::string FormatRequestLine(const std::string& call, const RegisterFrame& in, 
 
 void AppendLogLine(const std::string& path, const std::string& line) {
     if (path.empty()) return;
-    std::ofstream log(path, std::ios::app | std::ios::binary);
-    log << line << "\n";
+    AppendToFile(path, line + "\n");
 }
 
 }  // namespace tlw::sim

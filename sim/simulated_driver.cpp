@@ -1,39 +1,12 @@
-// Requests to the simulated notebook: refusal, answer, log, save.
+// Requests to the simulated notebook: the state file taken up again when a
+// person edited it, then refusal, answer, log and save.
 #include "sim/simulated_driver.h"
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-
+#include "sim/file_system.h"
 #include "sim/request_log.h"
 #include "sim/simulated_bios.h"
 
 namespace tlw::sim {
-namespace {
-
-bool ReadWholeFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream content;
-    content << in.rdbuf();
-    text = content.str();
-    return !in.bad();
-}
-
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-    // Written beside the file and moved over it, so that a program killed
-    // mid-write leaves the old state whole.
-    const std::string temp = path + ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush()) return false;
-    }
-    std::remove(path.c_str());
-    return std::rename(temp.c_str(), path.c_str()) == 0;
-}
-
-}  // namespace
 
 SimulatedDriver::SimulatedDriver(std::string statePath, std::string logPath)
     : statePath_(std::move(statePath)), logPath_(std::move(logPath)) {}
@@ -42,27 +15,35 @@ std::unique_ptr<SimulatedDriver> SimulatedDriver::Open(const std::string& stateP
                                                        std::string& error) {
     std::unique_ptr<SimulatedDriver> driver(new SimulatedDriver(statePath, logPath));
     std::string text;
-    const bool exists = ReadWholeFile(statePath, text);
-    if (!exists) text = DefaultStateText();
     std::string problem;
+    const ReadResult read = ReadWholeFile(statePath, text, problem);
+    if (read == ReadResult::Failed) {
+        error = "The simulated notebook's state file " + statePath + " cannot be read: " + problem + ".";
+        return nullptr;
+    }
+    const bool exists = read == ReadResult::Read;
+    if (!exists) text = DefaultStateText();
     if (!driver->file_.Parse(text, problem) || !ReadState(driver->file_, driver->state_, problem)) {
         error = "The simulated notebook's state file " + statePath + " cannot be used: " + problem;
         return nullptr;
     }
-    if (!exists && !WriteWholeFile(statePath, text)) {
-        error = "The simulated notebook's state file " + statePath + " cannot be created.";
+    if (!exists && !ReplaceWholeFile(statePath, text, problem)) {
+        error = "The simulated notebook's state file " + statePath + " cannot be created: " + problem + ".";
         return nullptr;
     }
+    driver->savedText_ = text;
     return driver;
 }
 
 bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, std::size_t& returned,
                               const char* callName) {
+    Refresh();
     const RegisterFrame in = FromBytes(inBytes);
     const std::string call = callName ? callName : "";
     const Refusal* refusal = state_.RefusalFor(call);
     if (refusal && refusal->mode == RefusalMode::Channel) {
         AppendLogLine(logPath_, FormatRequestLine(call, in, nullptr, nullptr));
+        if (savePending_) Save();
         return false;
     }
 
@@ -78,19 +59,56 @@ bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, s
     }
 
     AppendLogLine(logPath_, FormatRequestLine(call, in, &answer.out, answer.passesBuffer ? &answer.buffer : nullptr));
-    if (answer.changedSettings) Save();
+    if (answer.changedSettings || savePending_) Save();
     outBytes = ToBytes(answer.out);
     returned = outBytes.size();
     return true;
 }
 
-void SimulatedDriver::LogRestart() { AppendLogLine(logPath_, "RESTART"); }
+void SimulatedDriver::LogRestart(bool cancelled) {
+    AppendLogLine(logPath_, cancelled ? "RESTART CANCELLED" : "RESTART");
+}
 
-bool SimulatedDriver::Save() {
-    const std::string before = file_.Text();
+void SimulatedDriver::Refresh() {
+    std::string text;
+    std::string reason;
+    switch (ReadWholeFile(statePath_, text, reason)) {
+        case ReadResult::Missing:
+            reason = "it is gone";
+            break;
+        case ReadResult::Failed:
+            break;
+        case ReadResult::Read: {
+            if (text == savedText_) {
+                fileUsable_ = true;
+                return;
+            }
+            // Read afresh: keys the edited file leaves out take the default notebook's values.
+            StateFile file;
+            NotebookState state;
+            if (!file.Parse(text, reason) || !ReadState(file, state, reason)) break;
+            file_ = std::move(file);
+            state_ = std::move(state);
+            savedText_ = text;
+            savePending_ = false;  // the person's file wins over a change it never held
+            fileUsable_ = true;
+            return;
+        }
+    }
+    fileUsable_ = false;
+    AppendLogLine(logPath_, "STATE NOT READ " + statePath_ + ": " + reason);
+}
+
+void SimulatedDriver::Save() {
     WriteState(state_, file_);
-    const std::string after = file_.Text();
-    return after == before || WriteWholeFile(statePath_, after);
+    const std::string text = file_.Text();
+    std::string reason = "the file on disk was changed and cannot be used";
+    savePending_ = text != savedText_ && (!fileUsable_ || !ReplaceWholeFile(statePath_, text, reason));
+    if (savePending_) {
+        AppendLogLine(logPath_, "STATE NOT SAVED " + reason);
+    } else {
+        savedText_ = text;
+    }
 }
 
 }  // namespace tlw::sim

@@ -14,26 +14,40 @@ namespace tlw::sim {
 class SimulatedDriver : public BiosDriver {
 public:
     // Reads the state file at `statePath`, creating it with the default
-    // notebook when it does not exist. Null, with `error` naming the file and
-    // line, when the file cannot be read or parsed; such a file is left as it is.
+    // notebook when it does not exist. Null, with `error` naming the file (and
+    // the line), when it exists but cannot be read (a directory, no access,
+    // held by another program) or parsed; such a file is left as it is.
     static std::unique_ptr<SimulatedDriver> Open(const std::string& statePath, const std::string& logPath,
                                                  std::string& error);
 
     bool Request(const FrameBytes& in, FrameBytes& out, std::size_t& returned, const char* callName) override;
 
-    // The program asked Windows to restart.
-    void LogRestart();
+    // Logs `RESTART` when the program asks for a restart, `RESTART CANCELLED`
+    // when a window then cancels it.
+    void LogRestart(bool cancelled);
 
     const NotebookState& state() const { return state_; }
 
 private:
     SimulatedDriver(std::string statePath, std::string logPath);
-    bool Save();
+    // Before each request: takes up the state file again when its text is no
+    // longer the one last read or saved (a person edited it). A file that is
+    // gone, cannot be read or does not parse is logged and left alone; the
+    // notebook keeps its last good state and saves nothing until the file is
+    // usable again.
+    void Refresh();
+    // Writes the state when it differs from the file's last saved text. A
+    // failure is logged and leaves the file as last saved; the save is tried
+    // again at the next request.
+    void Save();
 
     std::string statePath_;
     std::string logPath_;
     StateFile file_;
     NotebookState state_;
+    std::string savedText_;     // the file's text as last read or saved
+    bool savePending_ = false;  // the last save failed or was not allowed
+    bool fileUsable_ = true;    // the file on disk was last found readable and whole
 };
 
 }  // namespace tlw::sim

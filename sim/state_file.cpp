@@ -1,7 +1,8 @@
 // Parsing and rewriting the state file's lines.
 #include "sim/state_file.h"
 
-#include <sstream>
+#include <algorithm>
+
 
 namespace tlw::sim {
 namespace {
@@ -22,10 +23,11 @@ std::string CommentOf(const std::string& line) {
 
 bool StateFile::Parse(const std::string& text, std::string& error) {
     lines_.clear();
-    std::istringstream in(text);
-    std::string raw;
     int number = 0;
-    while (std::getline(in, raw)) {
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        std::string raw = text.substr(at, end - at);
+        at = end + 1;
         ++number;
         if (!raw.empty() && raw.back() == '\r') raw.pop_back();
         StateLine line{raw, {}, {}, number};

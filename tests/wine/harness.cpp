@@ -211,6 +211,22 @@ bool WaitForWindowGone(HWND hwnd, DWORD ms) {
     return true;
 }
 
+std::string WhyWow64HasNoDisplay() {
+    // IsWow64Process is looked up: the test programs are built for Windows 2000.
+    using IsWow64ProcessFunction = BOOL(WINAPI*)(HANDLE, BOOL*);
+    const auto isWow64Process = reinterpret_cast<IsWow64ProcessFunction>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "IsWow64Process")));
+    BOOL wow64 = FALSE;
+    if (!isWow64Process || !isWow64Process(::GetCurrentProcess(), &wow64) || !wow64) return "";
+    if (!::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "wine_get_version")) return "";  // real Windows
+    HDC screen = ::GetDC(nullptr);
+    const int bitsPerPixel = ::GetDeviceCaps(screen, BITSPIXEL);
+    ::ReleaseDC(nullptr, screen);
+    if (bitsPerPixel != 0) return "";
+    return "32-bit process under Wine's WoW64 mode, which has no display driver for it (the screen has 0 bits per "
+           "pixel): it can make no display bitmaps, icons, cursors or combo boxes and paints nothing";
+}
+
 ButtonActionsKey::ButtonActionsKey() {
     ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tallowin\\Tallowin for Windows NT 4.0");
     ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tallowin\\Tallowin for Windows NT 4.0", 0, nullptr, 0,

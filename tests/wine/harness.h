@@ -70,7 +70,18 @@ void PressButton(HWND dialog, int id);
 // Waits until `hwnd` is gone.
 bool WaitForWindowGone(HWND hwnd, DWORD ms);
 
+// Why this process has no display to work with, or empty when it has one.
+// Wine 8 runs a 32-bit program on a 64-bit Wine in its WoW64 mode, which gives
+// the 32-bit side no display driver: the screen has 0 bits per pixel, no
+// display bitmap, memory DC, icon or cursor can be made, so no combo box either
+// (it draws its arrow from a bitmap it makes when created), and no window is
+// ever painted.
+std::string WhyWow64HasNoDisplay();
+
 // HKLM "SOFTWARE\Tallowin\Tallowin for Windows NT 4.0", removed by the destructor.
+// It lies in the registry view of the test program's own bitness, which is the
+// view tlw.exe of the same build reads: a 32-bit process (the i686 build under
+// WoW64) sees HKLM\SOFTWARE through WOW6432Node, as a 32-bit installer writes it.
 class ButtonActionsKey {
 public:
     ButtonActionsKey();
@@ -83,3 +94,12 @@ private:
 };
 
 }  // namespace wt
+
+// Skips a test that needs the display (painting, reading pixels back, icons,
+// combo boxes), saying why, in a 32-bit test program under Wine's WoW64 mode
+// (see WhyWow64HasNoDisplay).
+#define WT_SKIP_IF_WOW64_HAS_NO_DISPLAY()                                       \
+    do {                                                                     \
+        const std::string wt_why_not = ::wt::WhyWow64HasNoDisplay();          \
+        if (!wt_why_not.empty()) GTEST_SKIP() << wt_why_not;                 \
+    } while (false)

@@ -4,3 +4,8 @@ set(wine_startup_tests_SOURCES tests/wine/app/startup_test.cpp)
 set(wine_sheet_tests_SOURCES tests/wine/app/sheet_test.cpp tests/wine/win/dialog_test.cpp)
 set(wine_program_sheet_tests_SOURCES tests/wine/app/program_sheet_test.cpp)
 set(wine_picture_tests_SOURCES tests/wine/controls/picture_test.cpp tests/wine/controls/test_pictures.rc)
+# The in-process sheet that the sheet's tests and the pages' share; the device driver's end.
+list(APPEND wine_sheet_tests_SOURCES tests/wine/app/sheet_fixture.cpp tests/wine/bios/device_driver_test.cpp)
+# The simulated notebook's Win32 files and the simulated restart, in process.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_simulator_tests)
+set(wine_simulator_tests_SOURCES tests/wine/sim/state_file_win_test.cpp tests/wine/app/restart_test.cpp)

@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "bios/bios_channel.h"
 #include "bios/buffer_lease.h"
+#include "sim/simulated_driver.h"
 #include "tests/native/bios/scripted_driver.h"
 
 namespace tlw {
@@ -44,6 +48,31 @@ TEST(BiosChannel, RequestsWithoutAnOpenChannelFailAndWriteNothing) {
     EXPECT_FALSE(BiosCall(kStatusCall).Early(early, reg::AH).Run());
     EXPECT_EQ(early, 7);
     EXPECT_FALSE(CloseBiosChannel());
+}
+
+TEST(BiosChannel, ClosingAnswersWhatTheDriverAnswersAndClosesEitherWay) {
+    for (const bool closes : {true, false}) {
+        SCOPED_TRACE(closes ? "driver closes" : "driver fails to close");
+        auto driver = std::make_unique<test::ScriptedDriver>();
+        test::ScriptedDriver* scripted = driver.get();
+        scripted->closes = closes;
+        ASSERT_TRUE(OpenBiosChannelWith(std::move(driver)));
+        EXPECT_EQ(scripted->closeCalls, 0);
+        EXPECT_EQ(CloseBiosChannel(), closes);
+        EXPECT_EQ(ChannelDriver(), nullptr);
+        RegisterFrame out;
+        EXPECT_FALSE(CallBios(RegisterFrame{}, out, "AfterClose"));
+        EXPECT_FALSE(CloseBiosChannel()) << "closed twice";
+    }
+
+    // The simulated notebook holds no handle of the system's: it closes.
+    const std::string dir = ::testing::TempDir();
+    const std::string state = dir + "tlw-close-notebook.ini";
+    std::remove(state.c_str());
+    std::string error;
+    ASSERT_TRUE(OpenBiosChannelWith(sim::SimulatedDriver::Open(state, "", error))) << error;
+    EXPECT_TRUE(CloseBiosChannel());
+    std::remove(state.c_str());
 }
 
 TEST(BiosChannel, FailedDriverRequestLeavesTheCallersFrameAlone) {

@@ -27,6 +27,8 @@ public:
         return out;
     };
     bool fail = false;
+    bool closes = true;  // what Close answers
+    int closeCalls = 0;
     std::size_t bytesWritten = kRegisterFrameBytes;
     std::vector<Sent>* sent = nullptr;
 
@@ -37,6 +39,10 @@ public:
         for (std::size_t i = 0; i < bytesWritten && i < full.size(); ++i) out[i] = full[i];
         returned = bytesWritten;
         return true;
+    }
+    bool Close() override {
+        ++closeCalls;
+        return closes;
     }
 };
 

@@ -2,64 +2,11 @@
 // refusals and the request log.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
-#include "bios/bios_channel.h"
 #include "bios/shell_calls.h"
-#include "sim/simulated_driver.h"
+#include "tests/native/sim/notebook_fixture.h"
 
 namespace tlw::sim {
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void WriteFile(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-class SimulatedNotebook : public ::testing::Test {
-protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("tlw-sim-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        CloseBiosChannel();
-        fs::remove_all(dir_);
-    }
-
-    // Opens the channel on the notebook whose state file holds `text`
-    // (no file when `text` is null).
-    bool Open(const char* text, std::string* error = nullptr) {
-        if (text) WriteFile(state(), text);
-        std::string problem;
-        auto driver = SimulatedDriver::Open(state().string(), log().string(), problem);
-        if (error) *error = problem;
-        return OpenBiosChannelWith(std::move(driver));
-    }
-    fs::path state() const { return dir_ / "notebook.ini"; }
-    fs::path log() const { return dir_ / "requests.log"; }
-    std::vector<std::string> LogLines() const { return Lines(ReadFile(log())); }
-
-    fs::path dir_;
-};
 
 TEST_F(SimulatedNotebook, AMissingStateFileIsCreatedWithTheDefaultNotebook) {
     ASSERT_TRUE(Open(nullptr));
@@ -87,12 +34,12 @@ TEST_F(SimulatedNotebook, SettingsSurviveARestartOfTheProgram) {
     const std::string saved = ReadFile(state());
     EXPECT_NE(saved.find("# kept comment"), std::string::npos);
     ASSERT_TRUE(Open(nullptr));
-    const NotebookState& s = static_cast<SimulatedDriver*>(ChannelDriver())->state();
-    EXPECT_EQ(s.revision, 0x0201);
-    EXPECT_EQ(s.buttonAction[kLidButton], 2);
-    EXPECT_EQ(s.buttonAction[kSleepButton], 0);
-    EXPECT_EQ(s.buttonAction[kPowerButton], NotebookState().buttonAction[kPowerButton]);
-    EXPECT_FALSE(s.hotkeyButtonOn);
+    const NotebookState& s = notebook();
+    EXPECT_EQ(s.shell.revision, 0x0201);
+    EXPECT_EQ(s.shell.settings.buttonAction[kLidButton], 2);
+    EXPECT_EQ(s.shell.settings.buttonAction[kSleepButton], 0);
+    EXPECT_EQ(s.shell.settings.buttonAction[kPowerButton], NotebookState().shell.settings.buttonAction[kPowerButton]);
+    EXPECT_FALSE(s.shell.hotkeyButtonOn);
     EXPECT_TRUE(AskSetupPasswd(ah));
     EXPECT_TRUE(SetChkSetupPasswd(ah, 3, codes, 4));
     EXPECT_FALSE(SetChkSetupPasswd(ah, 3, codes, 3)) << "a shorter entry is a different password";
@@ -100,7 +47,7 @@ TEST_F(SimulatedNotebook, SettingsSurviveARestartOfTheProgram) {
 
     // Loading the setup defaults restores the button actions, not the password.
     ASSERT_TRUE(LoadSetupDefault());
-    EXPECT_EQ(s.buttonAction[kLidButton], NotebookState().buttonAction[kLidButton]);
+    EXPECT_EQ(s.shell.settings.buttonAction[kLidButton], NotebookState().shell.settings.buttonAction[kLidButton]);
     EXPECT_TRUE(AskSetupPasswd(ah));
 }
 
@@ -136,8 +83,8 @@ TEST_F(SimulatedNotebook, EachRefusalModeAnswersAsItSays) {
               "AskSetupPasswd EAX=00009610 EBX=00000108 ECX=00000000 EDX=00000000 -> STATUS=00000000 "
               "EAX=00008610 EBX=00000108 ECX=00000000 EDX=00000000");
     // A refused setting is not changed.
-    EXPECT_EQ(static_cast<SimulatedDriver*>(ChannelDriver())->state().buttonAction[kPowerButton],
-              NotebookState().buttonAction[kPowerButton]);
+    EXPECT_EQ(notebook().shell.settings.buttonAction[kPowerButton],
+              NotebookState().shell.settings.buttonAction[kPowerButton]);
 }
 
 TEST_F(SimulatedNotebook, LogsBufferBytesAndPowerButtonActions) {

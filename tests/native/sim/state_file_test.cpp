@@ -44,12 +44,12 @@ TEST(NotebookState, ReadsEveryKindOfValue) {
         "refuse = ZEFACheck status\nrefuse = AskSetupPasswd ah=86\nrefuse = CMOSChecksum channel\n",
         error, ok);
     ASSERT_TRUE(ok) << error;
-    EXPECT_EQ(s.revision, 0x0201);
-    EXPECT_EQ(s.setupPassword, (std::vector<std::uint8_t>{0x1E, 0x30, 0x2E}));
-    EXPECT_FALSE(s.hotkeyButtonOn);
-    EXPECT_EQ(s.buttonAction[kLidButton], 0);
-    EXPECT_EQ(s.buttonAction[kPowerButton], 2);
-    EXPECT_EQ(s.buttonAction[kSleepButton], 3);
+    EXPECT_EQ(s.shell.revision, 0x0201);
+    EXPECT_EQ(s.shell.setupPassword, (std::vector<std::uint8_t>{0x1E, 0x30, 0x2E}));
+    EXPECT_FALSE(s.shell.hotkeyButtonOn);
+    EXPECT_EQ(s.shell.settings.buttonAction[kLidButton], 0);
+    EXPECT_EQ(s.shell.settings.buttonAction[kPowerButton], 2);
+    EXPECT_EQ(s.shell.settings.buttonAction[kSleepButton], 3);
     ASSERT_EQ(s.refusals.size(), 3u);
     EXPECT_EQ(s.RefusalFor("ZEFACheck")->mode, RefusalMode::Status);
     EXPECT_EQ(s.RefusalFor("AskSetupPasswd")->mode, RefusalMode::Ah);
@@ -64,9 +64,9 @@ TEST(NotebookState, KeysLeftOutKeepTheDefaultNotebooksValues) {
     const NotebookState s = Read("setup_password = 10\n", error, ok);
     ASSERT_TRUE(ok) << error;
     const NotebookState defaults;
-    EXPECT_EQ(s.revision, defaults.revision);
-    EXPECT_EQ(s.revision, 0x0108);
-    EXPECT_TRUE(s.hotkeyButtonOn);
+    EXPECT_EQ(s.shell.revision, defaults.shell.revision);
+    EXPECT_EQ(s.shell.revision, 0x0108);
+    EXPECT_TRUE(s.shell.hotkeyButtonOn);
 }
 
 TEST(NotebookState, RefusesBadValuesNamingTheLine) {
@@ -91,16 +91,33 @@ TEST(NotebookState, RefusesBadValuesNamingTheLine) {
     }
 }
 
+TEST(NotebookState, RefusesAKeyGivenTwiceNamingBothLines) {
+    for (const char* text : {"revision = 0x0108\n# again:\nrevision = 0x0201\n",
+                             "refuse = ZEFACheck status\n\nrefuse = ZEFACheck ah=86\n"}) {
+        std::string error;
+        bool ok = true;
+        Read(text, error, ok);
+        EXPECT_FALSE(ok) << text;
+        EXPECT_NE(error.find("line 3"), std::string::npos) << error;
+        EXPECT_NE(error.find("line 1"), std::string::npos) << error;
+    }
+    std::string error;
+    bool ok = false;
+    const NotebookState s = Read("refuse = ZEFACheck status\nrefuse = AskSetupPasswd status\n", error, ok);
+    EXPECT_TRUE(ok) << "refuse lines may repeat for different calls: " << error;
+    EXPECT_EQ(s.refusals.size(), 2u);
+}
+
 TEST(NotebookState, DefaultFileReadsBackAsTheDefaultNotebook) {
     std::string error;
     bool ok = false;
     NotebookState s = Read(DefaultStateText(), error, ok);
     ASSERT_TRUE(ok) << error;
     const NotebookState defaults;
-    EXPECT_EQ(s.revision, defaults.revision);
-    EXPECT_TRUE(s.setupPassword.empty());
+    EXPECT_EQ(s.shell.revision, defaults.shell.revision);
+    EXPECT_TRUE(s.shell.setupPassword.empty());
     EXPECT_TRUE(s.refusals.empty());
-    for (int b = 0; b < kButtonCount; ++b) EXPECT_EQ(s.buttonAction[b], defaults.buttonAction[b]);
+    for (int b = 0; b < kButtonCount; ++b) EXPECT_EQ(s.shell.settings.buttonAction[b], defaults.shell.settings.buttonAction[b]);
 }
 
 }  // namespace

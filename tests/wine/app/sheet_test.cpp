@@ -1,153 +1,118 @@
 // The settings sheet in this process, over pages of the test's own, on a
 // simulated notebook: Apply, OK, Cancel, Load Default, Load Previous, the
-// context menu, the small dialogs and the end of a Windows session. A second
-// thread plays the user: it finds the windows and presses their buttons.
+// context menu, the small dialogs and the end of a Windows session; and the
+// page base's side of them: apply and restore through a page's settings model,
+// the modified mark, the page host.
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <functional>
-#include <thread>
 
-#include "app/all_controls_sheet.h"
-#include "bios/bios_channel.h"
 #include "bios/shell_calls.h"
+#include "pages/pending_setting.h"
+#include "pages/settings_page.h"
 #include "res/resource.h"
-#include "sim/simulated_driver.h"
-#include "tests/wine/harness.h"
+#include "tests/wine/app/sheet_fixture.h"
+#include "win/property_sheet.h"
 #include "win/resources.h"
 
 namespace {
 
-constexpr DWORD kWait = 20000;
+using namespace wt;
+
 constexpr UINT kMakeChange = WM_APP + 1;
 
-// A page that, when changed, writes one button action on Apply; it counts
-// the sheet's calls.
-class ProbePage : public CMyPropertyPage {
+// One button action, chosen by kMakeChange and written on Apply; it counts
+// how the page drives it.
+class ProbeModel : public tlw::SettingsModel {
 public:
-    ProbePage(UINT templateId, UINT captionId, std::uint8_t button, bool needsRestart)
-        : CMyPropertyPage(templateId, captionId), button_(button), needsRestart_(needsRestart) {}
+    ProbeModel(std::uint8_t button, tlw::Effect effect)
+        : action([button](std::uint8_t value) { tlw::SetPowerButtonAction(button, value); }, effect) {}
+
+    void Load() override {
+        ++loads;
+        action.Drop();
+    }
+    tlw::ApplyResult Apply() override {
+        ++applies;
+        return action.Apply();
+    }
+    void RestorePrevious() override { action.Restore(); }
+
+    tlw::PendingByte action;
+    std::atomic<int> loads{0};
+    std::atomic<int> applies{0};
+};
+
+// A page over a probe model; it counts the sheet's calls.
+class ProbePage : public CSettingsPage {
+public:
+    ProbePage(UINT templateId, UINT captionId, std::uint8_t button, tlw::Effect effect)
+        : CSettingsPage(templateId, captionId), probe(button, effect) {}
 
     bool ApplySettings() override {
         ++applied;
-        const bool wrote = pending_;
-        if (pending_) {
-            tlw::SetPowerButtonAction(button_, 2);
-            lastApplied_ = true;
-            pending_ = false;
-        }
-        SetPageModified(false);
-        return wrote && needsRestart_;
+        return CSettingsPage::ApplySettings();
     }
     void RestorePreviousSettings() override {
         ++restored;
-        if (lastApplied_) tlw::SetPowerButtonAction(button_, 2);
-        pending_ = false;
-        SetPageModified(false);
+        CSettingsPage::RestorePreviousSettings();
     }
-    void SetPageModified(bool modified) override { SetModified(modified); }
 
+    ProbeModel probe;
     std::atomic<int> applied{0};
     std::atomic<int> restored{0};
+    std::atomic<int> shown{0};
+    CPageHost* hostAtInit = nullptr;
+
+protected:
+    tlw::SettingsModel& model() override { return probe; }
+    void ShowSettings() override { ++shown; }
+
+    bool OnInit() override {
+        CSettingsPage::OnInit();
+        hostAtInit = host();
+        ReadSettings();
+        return true;
+    }
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        if (message != kMakeChange) return CSettingsPage::OnMessage(message, wParam, lParam, result);
+        probe.action.Choose(2);
+        SetPageModified(true);
+        return true;
+    }
+};
+
+// A page that keeps the base's do-nothing operations.
+class PlainPage : public CMyPropertyPage {
+public:
+    using CMyPropertyPage::CMyPropertyPage;
 
 protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         if (message != kMakeChange) return CMyPropertyPage::OnMessage(message, wParam, lParam, result);
-        pending_ = true;
         SetPageModified(true);
         return true;
     }
-
-private:
-    std::uint8_t button_;
-    bool needsRestart_;
-    bool pending_ = false;
-    bool lastApplied_ = false;
 };
 
-class Sheet : public ::testing::Test {
+class Sheet : public SheetFixture {
 protected:
-    void SetUp() override { OpenNotebook(""); }
-    void TearDown() override { tlw::CloseBiosChannel(); }
-
-    void OpenNotebook(const std::string& state) {
-        tlw::CloseBiosChannel();
-        wt::WriteText(dir_.File("notebook.ini"), state);
-        ::DeleteFileA(dir_.File("requests.log").c_str());
-        std::string error;
-        ASSERT_TRUE(tlw::OpenBiosChannelWith(
-            tlw::sim::SimulatedDriver::Open(dir_.File("notebook.ini"), dir_.File("requests.log"), error)))
-            << error;
-    }
-
-    // Runs the sheet modally here while `user` acts on it from another
-    // thread; returns the sheet's result.
-    INT_PTR Run(const std::function<void(HWND sheet)>& user) {
+    // The first page's change needs a restart, the others' do not.
+    INT_PTR Run(const User& user) {
         CAllControlsSheet::Pages pages = {
-            std::make_unique<ProbePage>(IDD_INFO_PAGE, IDS_PAGE_INFORMATION, 0, true),  // needs a restart
-            std::make_unique<ProbePage>(IDD_POST_PAGE, IDS_PAGE_POST, 1, false),
-            std::make_unique<ProbePage>(IDD_BOOT_PAGE, IDS_PAGE_BOOT_SEQUENCE, 2, false),
-            std::make_unique<ProbePage>(IDD_PASSWORD_PAGE, IDS_PAGE_PASSWORD, 2, false),
-            std::make_unique<ProbePage>(IDD_DISPLAY_PAGE, IDS_PAGE_DISPLAY, 2, false)};
+            std::make_unique<ProbePage>(IDD_INFO_PAGE, IDS_PAGE_INFORMATION, 0, tlw::Effect::AfterRestart),
+            std::make_unique<ProbePage>(IDD_POST_PAGE, IDS_PAGE_POST, 1, tlw::Effect::AtOnce),
+            std::make_unique<ProbePage>(IDD_BOOT_PAGE, IDS_PAGE_BOOT_SEQUENCE, 2, tlw::Effect::AtOnce),
+            std::make_unique<ProbePage>(IDD_PASSWORD_PAGE, IDS_PAGE_PASSWORD, 2, tlw::Effect::AtOnce),
+            std::make_unique<ProbePage>(IDD_DISPLAY_PAGE, IDS_PAGE_DISPLAY, 2, tlw::Effect::AtOnce)};
         for (int i = 0; i < 5; ++i) probes_[i] = static_cast<ProbePage*>(pages[i].get());
-        sheet_ = std::make_unique<CAllControlsSheet>("Tallowin", nullptr, 0, std::move(pages));
-        sheet_->AddHeaderFlags(PSH_HASHELP);
-        std::thread player([&] {
-            HWND sheet = wt::WaitForWindow("#32770", "Tallowin", ::GetCurrentProcessId(), kWait);
-            if (!sheet) return ADD_FAILURE() << "no sheet";
-            user(sheet);
-            // Whatever the test did, never leave a modal loop running: close
-            // any dialog still open, then cancel the sheet.
-            for (int round = 0; round < 20 && ::IsWindow(sheet) && ::IsWindowVisible(sheet); ++round) {
-                for (HWND window : wt::TopLevelWindowsOf(::GetCurrentProcessId())) {
-                    if (window != sheet) ::PostMessageA(window, WM_CLOSE, 0, 0);
-                }
-                ::PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
-                ::Sleep(100);
-            }
-        });
-        const INT_PTR result = sheet_->DoModal();
-        player.join();
-        return result;
+        return RunSheet(std::move(pages), user);
     }
 
-    std::vector<std::string> Log() const { return wt::ReadLines(dir_.File("requests.log")); }
-
-    wt::TempDir dir_;
     ProbePage* probes_[5] = {};
-    std::unique_ptr<CAllControlsSheet> sheet_;
 };
 
-// The user's side.
-HWND Dialog(const char* title) { return wt::WaitForWindow("#32770", title, ::GetCurrentProcessId(), kWait); }
-
-// True when no dialog titled `title` comes up within a second.
-bool NoDialog(const char* title) {
-    return wt::WaitForWindow("#32770", title, ::GetCurrentProcessId(), 1000) == nullptr;
-}
-
-void Click(HWND window, int id) {
-    wt::PressButton(window, id);
-    ::Sleep(100);
-}
-
-void ChangePage(HWND sheet, int index) {
-    HWND page = PropSheet_IndexToHwnd(sheet, index);
-    if (!page) {
-        PropSheet_SetCurSel(sheet, nullptr, index);
-        page = PropSheet_IndexToHwnd(sheet, index);
-    }
-    ::SendMessageA(page, kMakeChange, 0, 0);
-}
-
-bool ApplyEnabled(HWND sheet) { return ::IsWindowEnabled(::GetDlgItem(sheet, win::kApplyButton)) != FALSE; }
-
-void Answer(const char* title, int button) {
-    HWND dialog = Dialog(title);
-    ASSERT_NE(dialog, nullptr) << "no dialog \"" << title << "\"";
-    Click(dialog, button);
-    wt::WaitForWindowGone(dialog, kWait);
-}
+void ChangePage(HWND sheet, int index) { ::SendMessageA(ShowPage(sheet, index), kMakeChange, 0, 0); }
 
 TEST_F(Sheet, ApplyFollowsTheModifiedPagesAndARestartAppliedEarlierIsStillOfferedAtOK) {
     bool enabledBefore = true, enabledAfterChange = false, enabledAfterApply = true, prompted = false;
@@ -158,7 +123,7 @@ TEST_F(Sheet, ApplyFollowsTheModifiedPagesAndARestartAppliedEarlierIsStillOffere
         Click(sheet, win::kApplyButton);
         enabledAfterApply = ApplyEnabled(sheet);
         Click(sheet, IDOK);
-        HWND prompt = Dialog("BIOS Settings Change");
+        HWND prompt = WaitForDialog("BIOS Settings Change");
         prompted = prompt != nullptr;
         if (prompt) Click(prompt, IDCANCEL);
     });
@@ -174,6 +139,8 @@ TEST_F(Sheet, ApplyFollowsTheModifiedPagesAndARestartAppliedEarlierIsStillOffere
     EXPECT_EQ(log[1].rfind("CMOSChecksum EAX=00009610 EBX=00000112 ", 0), 0u) << log[1];
     EXPECT_EQ(log[2].rfind("CMOSChecksum EAX=00009610 EBX=00000112 ", 0), 0u) << log[2];
     for (ProbePage* probe : probes_) EXPECT_EQ(probe->applied, 2);
+    EXPECT_EQ(probes_[0]->probe.applies, 1) << "the model is asked only while its page is marked modified";
+    for (int i = 1; i < 5; ++i) EXPECT_EQ(probes_[i]->probe.applies, 0);
 }
 
 TEST_F(Sheet, ApplyThenCancelKeepsWhatWasAppliedWithoutAPrompt) {
@@ -188,13 +155,18 @@ TEST_F(Sheet, ApplyThenCancelKeepsWhatWasAppliedWithoutAPrompt) {
     const auto log = Log();
     ASSERT_EQ(log.size(), 2u) << "the cancelled page wrote nothing";
     EXPECT_NE(log[0].find("ECX=00000002 "), std::string::npos);
-    EXPECT_NE(wt::ReadText(dir_.File("notebook.ini")).find("lid_button_action = 2"), std::string::npos);
+    EXPECT_NE(StateText().find("lid_button_action = 2"), std::string::npos);
 }
 
 TEST_F(Sheet, OKWithoutChangesAppliesEveryPageAndChecksumsOnce) {
     const INT_PTR result = Run([&](HWND sheet) { Click(sheet, IDOK); });
     EXPECT_EQ(result, IDOK);
-    for (ProbePage* probe : probes_) EXPECT_EQ(probe->applied, 1) << "also pages never shown";
+    for (ProbePage* probe : probes_) {
+        EXPECT_EQ(probe->applied, 1) << "also pages never shown";
+        EXPECT_EQ(probe->probe.applies, 0);
+    }
+    EXPECT_EQ(probes_[0]->probe.loads, 1) << "read once when first shown";
+    for (int i = 1; i < 5; ++i) EXPECT_EQ(probes_[i]->probe.loads, 0) << "never shown, never read";
     const auto log = Log();
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].rfind("CMOSChecksum ", 0), 0u);
@@ -205,7 +177,7 @@ TEST_F(Sheet, RestartPromptClosedByItsCaptionButtonCountsAsNo) {
     const INT_PTR result = Run([&](HWND sheet) {
         ChangePage(sheet, 0);
         Click(sheet, IDOK);
-        HWND prompt = Dialog("BIOS Settings Change");
+        HWND prompt = WaitForDialog("BIOS Settings Change");
         ASSERT_NE(prompt, nullptr);
         EXPECT_EQ(wt::TextOf(::GetDlgItem(prompt, IDC_RESTART_TEXT)),
                   "Do you want to restart your computer so the setting will take effect immediately? Otherwise, "
@@ -213,7 +185,7 @@ TEST_F(Sheet, RestartPromptClosedByItsCaptionButtonCountsAsNo) {
         EXPECT_EQ(wt::TextOf(::GetDlgItem(prompt, IDOK)), "Yes");
         EXPECT_EQ(wt::TextOf(::GetDlgItem(prompt, IDCANCEL)), "No");
         ::PostMessageA(prompt, WM_SYSCOMMAND, SC_CLOSE, 0);
-        wt::WaitForWindowGone(prompt, kWait);
+        WaitForWindowGone(prompt, kSheetWait);
     });
     EXPECT_EQ(result, IDOK);
     for (const auto& line : Log()) EXPECT_NE(line, "RESTART");
@@ -224,7 +196,7 @@ TEST_F(Sheet, LoadDefaultDeclinedRestartClosesTheSheetWithoutWritingThePages) {
     const INT_PTR result = Run([&](HWND sheet) {
         ChangePage(sheet, 1);
         ::PostMessageA(sheet, WM_COMMAND, IDM_LOAD_DEFAULT, 0);
-        HWND confirm = Dialog("Load Default BIOS Settings");
+        HWND confirm = WaitForDialog("Load Default BIOS Settings");
         ASSERT_NE(confirm, nullptr);
         question = wt::TextOf(::GetDlgItem(confirm, IDC_LOAD_SETTINGS_TEXT));
         Click(confirm, IDOK);
@@ -246,11 +218,11 @@ TEST_F(Sheet, LoadDefaultRefusedByTheBiosSaysSoAndTheSheetStays) {
     const INT_PTR result = Run([&](HWND sheet) {
         ::PostMessageA(sheet, WM_COMMAND, IDM_LOAD_DEFAULT, 0);
         Answer("Load Default BIOS Settings", IDOK);
-        HWND box = Dialog(win::AppTitle().c_str());
+        HWND box = WaitForDialog(win::AppTitle().c_str());
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(wt::StaticTextsOf(box), "Function Not Implemented Yet.");
         Click(box, IDOK);
-        wt::WaitForWindowGone(box, kWait);
+        WaitForWindowGone(box, kSheetWait);
         ::Sleep(200);
         stillOpen = ::IsWindowVisible(sheet) != FALSE;
         EXPECT_TRUE(NoDialog("BIOS Settings Change"));
@@ -262,20 +234,29 @@ TEST_F(Sheet, LoadDefaultRefusedByTheBiosSaysSoAndTheSheetStays) {
 TEST_F(Sheet, LoadPreviousRestoresEveryPageThenChecksumsWithoutAPrompt) {
     std::string question;
     bool stillOpen = false;
+    bool enabledAfterRestore = true;
     Run([&](HWND sheet) {
         ChangePage(sheet, 0);
         Click(sheet, win::kApplyButton);
+        ChangePage(sheet, 0);  // pending when the restore comes: dropped
         ::PostMessageA(sheet, WM_COMMAND, IDM_LOAD_PREVIOUS, 0);
-        HWND confirm = Dialog("Load Previous BIOS Settings");
+        HWND confirm = WaitForDialog("Load Previous BIOS Settings");
         ASSERT_NE(confirm, nullptr);
         question = wt::TextOf(::GetDlgItem(confirm, IDC_LOAD_SETTINGS_TEXT));
         Click(confirm, IDOK);
-        wt::WaitForWindowGone(confirm, kWait);
+        WaitForWindowGone(confirm, kSheetWait);
         ::Sleep(200);
         stillOpen = ::IsWindowVisible(sheet) != FALSE;
+        enabledAfterRestore = ApplyEnabled(sheet);
         EXPECT_TRUE(NoDialog("BIOS Settings Change"));
     });
     EXPECT_TRUE(stillOpen);
+    EXPECT_FALSE(enabledAfterRestore) << "a restore ends with the page unmarked";
+    EXPECT_EQ(probes_[0]->probe.loads, 2) << "read again after the restore";
+    EXPECT_EQ(probes_[0]->shown, 2);
+    EXPECT_FALSE(probes_[0]->probe.action.HasPending());
+    EXPECT_FALSE(probes_[0]->probe.action.HasApplied()) << "forgotten after the restore";
+    for (int i = 1; i < 5; ++i) EXPECT_EQ(probes_[i]->probe.loads, 0) << "never shown: touches nothing";
     EXPECT_EQ(question,
               "Loading Previous Settings restore the settings that are last applied in the Tallowin.\n\nAre you "
               "sure to load previous settings?");
@@ -312,7 +293,7 @@ TEST_F(Sheet, ContextMenuOffersTheThreeCommandsWithTheirTexts) {
         HWND page = PropSheet_GetCurrentPageHwnd(sheet);
         // A right-click on the page that no control takes reaches the sheet.
         ::PostMessageA(page, WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
-        HWND menu = wt::WaitForWindow("#32768", nullptr, ::GetCurrentProcessId(), kWait);
+        HWND menu = wt::WaitForWindow("#32768", nullptr, ::GetCurrentProcessId(), kSheetWait);
         ASSERT_NE(menu, nullptr) << "no context menu";
         auto popup = reinterpret_cast<HMENU>(::SendMessageA(menu, MN_GETHMENU, 0, 0));
         for (int i = 0; i < ::GetMenuItemCount(popup); ++i) {
@@ -321,7 +302,7 @@ TEST_F(Sheet, ContextMenuOffersTheThreeCommandsWithTheirTexts) {
             items.push_back(text);
         }
         ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-        wt::WaitForWindowGone(menu, kWait);
+        WaitForWindowGone(menu, kSheetWait);
     });
     EXPECT_EQ(items, (std::vector<std::string>{"Load Default BIOS Settings", "", "Load Previous BIOS Settings", "",
                                                "About..."}));
@@ -331,12 +312,12 @@ TEST_F(Sheet, AboutBoxShowsTheProductVersion) {
     std::string version, caption, name;
     Run([&](HWND sheet) {
         ::PostMessageA(sheet, WM_COMMAND, IDM_ABOUT, 0);
-        HWND about = Dialog("About Tallowin");
+        HWND about = WaitForDialog("About Tallowin");
         ASSERT_NE(about, nullptr);
         version = wt::TextOf(::GetDlgItem(about, IDC_ABOUT_VERSION));
         name = wt::TextOf(::GetDlgItem(about, IDC_ABOUT_NAME));
         Click(about, IDOK);
-        wt::WaitForWindowGone(about, kWait);
+        WaitForWindowGone(about, kSheetWait);
     });
     // The test program sits beside tlw.exe, which the search finds first.
     EXPECT_EQ(version, "Version 1.03");
@@ -346,7 +327,10 @@ TEST_F(Sheet, AboutBoxShowsTheProductVersion) {
 TEST_F(Sheet, SheetKnowsItsWindowsVersionAndShowsTheFivePagesInOrder) {
     std::vector<std::string> tabs;
     Run([&](HWND sheet) {
-        EXPECT_EQ(CAllControlsSheet::FromWindow(sheet), sheet_.get());
+        CPageHost* host = CPageHost::Of(PropSheet_GetCurrentPageHwnd(sheet));
+        EXPECT_EQ(host, static_cast<CPageHost*>(sheet_.get()));
+        EXPECT_EQ(host ? host->IsWindows2000OrLater() : 0, 1);
+        EXPECT_EQ(CPageHost::Of(sheet), nullptr) << "the sheet is no page";
         HWND tab = PropSheet_GetTabControl(sheet);
         for (int i = 0; i < TabCtrl_GetItemCount(tab); ++i) {
             char text[64] = {};
@@ -359,11 +343,62 @@ TEST_F(Sheet, SheetKnowsItsWindowsVersionAndShowsTheFivePagesInOrder) {
         }
         EXPECT_TRUE(::GetWindowLongPtrA(sheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP);
         EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(sheet, IDHELP)));
-        EXPECT_NE(::SendMessageA(sheet, WM_QUERYDRAGICON, 0, 0), 0);
     });
     EXPECT_EQ(tabs, (std::vector<std::string>{"Information Viewer", "POST", "Boot Sequence", "Password",
                                               "Display Device"}));
     EXPECT_EQ(sheet_->IsWindows2000OrLater(), 1);
+    EXPECT_EQ(probes_[0]->hostAtInit, static_cast<CPageHost*>(sheet_.get())) << "a page finds its sheet at init";
+    EXPECT_EQ(probes_[1]->host(), nullptr) << "no window, no host";
+}
+
+TEST_F(Sheet, APageThatKeepsTheBaseOperationsNeverEnablesApplyNorAsksForARestart) {
+    CAllControlsSheet::Pages pages;
+    pages[0] = std::make_unique<PlainPage>(IDD_INFO_PAGE, IDS_PAGE_INFORMATION);
+    pages[1] = std::make_unique<PlainPage>(IDD_POST_PAGE, IDS_PAGE_POST);
+    pages[2] = std::make_unique<PlainPage>(IDD_BOOT_PAGE, IDS_PAGE_BOOT_SEQUENCE);
+    pages[3] = std::make_unique<PlainPage>(IDD_PASSWORD_PAGE, IDS_PAGE_PASSWORD);
+    pages[4] = std::make_unique<PlainPage>(IDD_DISPLAY_PAGE, IDS_PAGE_DISPLAY);
+    bool enabled = true;
+    const INT_PTR result = RunSheet(std::move(pages), [&](HWND sheet) {
+        ChangePage(sheet, 0);
+        enabled = ApplyEnabled(sheet);
+        ::PostMessageA(sheet, WM_COMMAND, IDM_LOAD_PREVIOUS, 0);
+        Answer("Load Previous BIOS Settings", IDOK);
+        Click(sheet, IDOK);
+        EXPECT_TRUE(NoDialog("BIOS Settings Change"));
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_FALSE(enabled);
+    const auto log = Log();
+    ASSERT_EQ(log.size(), 2u) << "the two checksums, nothing of the pages";
+    EXPECT_EQ(log[0].rfind("CMOSChecksum ", 0), 0u);
+    EXPECT_EQ(log[1].rfind("CMOSChecksum ", 0), 0u);
+}
+
+// The fixture over the program's own pages, as the page tests use it.
+class ProgramPages : public SheetFixture {};
+
+TEST_F(ProgramPages, EveryPageFindsTheSheetAndOKWithoutChangesWritesOnlyTheChecksum) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();  // the boot page's combo box, and with it the page, cannot be made
+    std::vector<CPageHost*> hosts;
+    const INT_PTR result = RunSheet([&](HWND sheet) {
+        for (int i = 0; i < static_cast<int>(CAllControlsSheet::kPageCount); ++i) {
+            hosts.push_back(CPageHost::Of(ShowPage(sheet, i)));
+        }
+        Click(sheet, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(hosts, std::vector<CPageHost*>(CAllControlsSheet::kPageCount, sheet_.get()));
+    const auto log = Log();
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_EQ(log[0].rfind("CMOSChecksum ", 0), 0u);
+}
+
+TEST_F(Sheet, SheetAnswersTheDragIconQueryWithItsIcon) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
+    LRESULT icon = 0;
+    Run([&](HWND sheet) { icon = ::SendMessageA(sheet, WM_QUERYDRAGICON, 0, 0); });
+    EXPECT_NE(icon, 0);
 }
 
 }  // namespace

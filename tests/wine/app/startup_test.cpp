@@ -163,4 +163,34 @@ TEST_F(Startup, AnUnusableStateFileIsNamedWithItsLineAndKept) {
     EXPECT_TRUE(Log().empty());
 }
 
+TEST_F(Startup, AnUnusableSimulatorSettingSaysWhyAndNeverOpensTheDevice) {
+    const std::string held = dir_.File("held.ini");
+    wt::WriteText(held, "hotkey_button = off\n");
+    // Another program holds the file and shares it with no one.
+    HANDLE holder = ::CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(holder, INVALID_HANDLE_VALUE);
+    const std::string tooLong = "C:\\" + std::string(600, 'n') + ".ini";
+    const struct {
+        std::string state, log, says;
+    } cases[] = {
+        {tooLong, dir_.File("requests.log"), "TALLOWIN_SIMULATOR is longer than a path can be"},
+        {dir_.File("notebook.ini"), "C:\\" + std::string(300, 'l') + ".log",
+         "TALLOWIN_SIMULATOR_LOG is longer than a path can be"},
+        {dir_.path(), dir_.File("requests.log"), dir_.path() + " cannot be read: it is a directory"},
+        {held, dir_.File("requests.log"), held + " cannot be read"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.says);
+        wt::Process tlw({"", c.state, c.log, dir_.path(), ""});
+        HWND box = wt::WaitForWindow("#32770", "tlw", tlw.id(), kStartTimeout);
+        ASSERT_NE(box, nullptr) << "no message: the program fell back to the device";
+        EXPECT_NE(wt::StaticTextsOf(box).find(c.says), std::string::npos) << wt::StaticTextsOf(box);
+        wt::PressButton(box, IDOK);
+        ASSERT_TRUE(tlw.WaitForExit(kStartTimeout));
+    }
+    ::CloseHandle(holder);
+    EXPECT_EQ(wt::ReadText(held), "hotkey_button = off\n");
+    EXPECT_TRUE(Log().empty());
+}
+
 }  // namespace

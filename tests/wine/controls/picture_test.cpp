@@ -8,6 +8,7 @@
 #include "controls/palette_bitmap_button.h"
 #include "res/resource.h"
 #include "tests/wine/controls/test_pictures.h"
+#include "tests/wine/harness.h"
 
 namespace {
 
@@ -89,6 +90,7 @@ private:
 };
 
 TEST(PaletteBitmapButton, UnmaskedPictureIsCopiedPixelForPixelAtItsOwnSize) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
     const Picture expected = Decode(IDB_INFO_PICTURE);
     // A control up to a fifth wider shows the picture unscaled at its top-left corner.
     Stage stage(expected.width + 20, expected.height);
@@ -111,6 +113,7 @@ TEST(PaletteBitmapButton, UnmaskedPictureIsCopiedPixelForPixelAtItsOwnSize) {
 }
 
 TEST(PaletteBitmapButton, MaskedPictureShowsImageBackgroundOrBlack) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
     Stage stage(4, 2);
     stage.picture.LoadBitmaps(IDB_TEST_IMAGE, IDB_TEST_MASK);
     ASSERT_NE(stage.picture.mask(), nullptr);
@@ -128,6 +131,7 @@ TEST(PaletteBitmapButton, MaskedPictureShowsImageBackgroundOrBlack) {
 }
 
 TEST(PaletteBitmapButton, ShippedMaskedPicturesLetThePageShowThrough) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
     for (const auto ids : {std::pair<UINT, UINT>{IDB_POST_PICTURE, IDB_POST_MASK},
                            std::pair<UINT, UINT>{IDB_DISPLAY_PICTURE, IDB_DISPLAY_MASK}}) {
         const Picture image = Decode(ids.first), mask = Decode(ids.second);
@@ -149,6 +153,7 @@ TEST(PaletteBitmapButton, ShippedMaskedPicturesLetThePageShowThrough) {
 }
 
 TEST(PaletteBitmapButton, NarrowerOrMuchWiderControlsStretchThePicture) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
     Stage stage(16, 8);  // four times the 4 x 2 picture
     stage.picture.LoadBitmaps(IDB_TEST_IMAGE, 0);
     int width = 0, height = 0;
@@ -162,6 +167,7 @@ TEST(PaletteBitmapButton, NarrowerOrMuchWiderControlsStretchThePicture) {
 }
 
 TEST(PaletteBitmapButton, MissingResourceDrawsNothingAndTheButtonTextNeverShows) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
     Stage stage(120, 40);
     stage.picture.LoadBitmaps(9999, 0);
     EXPECT_EQ(stage.picture.bitmap(), nullptr);
@@ -175,6 +181,7 @@ TEST(PaletteBitmapButton, MissingResourceDrawsNothingAndTheButtonTextNeverShows)
 }
 
 TEST(PaletteBitmapButton, TrueColourPictureLoadsWithoutAPalette) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
     Stage stage(2, 2);
     stage.picture.LoadBitmaps(IDB_TEST_TRUE_COLOUR, 0);
     ASSERT_NE(stage.picture.bitmap(), nullptr);

@@ -1,0 +1,22 @@
+// The table of areas. A new area is its file in sim/answers/, its part of
+// NotebookState (sim/notebook_state.h), and its line here with its declaration.
+#include "sim/answers/area.h"
+
+namespace tlw::sim {
+
+extern const Area kShellArea;
+
+const Area* const kAreas[] = {
+    &kShellArea,
+};
+const std::size_t kAreaCount = sizeof kAreas / sizeof kAreas[0];
+
+void VisitKeys(StateKeys& keys, NotebookState& state) {
+    for (std::size_t i = 0; i < kAreaCount; ++i) kAreas[i]->keys(keys, state);
+}
+
+void LoadSetupDefaults(NotebookState& state) {
+    for (std::size_t i = 0; i < kAreaCount; ++i) kAreas[i]->loadSetupDefaults(state);
+}
+
+}  // namespace tlw::sim

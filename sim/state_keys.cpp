@@ -1,0 +1,82 @@
+// How each kind of key's value reads and writes.
+#include "sim/state_keys.h"
+
+#include <cctype>
+#include <cstdio>
+
+namespace tlw::sim {
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+bool StateKeys::ParseNumber(const std::string& text, unsigned long max, unsigned long& value) {
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const std::size_t first = hex ? 2 : 0;
+    if (text.size() <= first) return false;
+    unsigned long result = 0;
+    for (std::size_t i = first; i < text.size(); ++i) {
+        const int d = hex ? HexDigit(text[i]) : std::isdigit(static_cast<unsigned char>(text[i])) ? text[i] - '0' : -1;
+        if (d < 0) return false;
+        result = result * (hex ? 16 : 10) + static_cast<unsigned long>(d);
+        if (result > max) return false;
+    }
+    value = result;
+    return true;
+}
+
+std::string StateKeys::Hex(unsigned long value, int digits) {
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%0*lX", digits, value);
+    return text;
+}
+
+void StateKeys::OnOff(const char* name, bool& value, const char* help) {
+    Visit(name, help, value ? "on" : "off", "on or off", [&](const std::string& text) {
+        if (text == "on" || text == "1") return value = true, true;
+        if (text == "off" || text == "0") return value = false, true;
+        return false;
+    });
+}
+
+void StateKeys::Byte(const char* name, std::uint8_t& value, const char* help) {
+    Visit(name, help, std::to_string(value), "a byte", [&](const std::string& text) {
+        unsigned long wide = 0;
+        return ParseNumber(text, 0xFF, wide) && (value = static_cast<std::uint8_t>(wide), true);
+    });
+}
+
+void StateKeys::ByteList(const char* name, std::vector<std::uint8_t>& value, std::size_t most, const char* help) {
+    std::string written;
+    char byte[4];
+    for (std::uint8_t b : value) {
+        std::snprintf(byte, sizeof byte, "%02X", b);
+        written += (written.empty() ? "" : " ") + std::string(byte);
+    }
+    Visit(name, help, written, "up to " + std::to_string(most) + " hex bytes", [&](const std::string& text) {
+        std::vector<std::uint8_t> bytes;
+        int high = -1;
+        for (char c : text) {
+            if (c == ' ' || c == ',') continue;
+            const int d = HexDigit(c);
+            if (d < 0) return false;
+            if (high < 0) {
+                high = d;
+            } else {
+                bytes.push_back(static_cast<std::uint8_t>(high << 4 | d));
+                high = -1;
+            }
+        }
+        if (high >= 0 || bytes.size() > most) return false;
+        value = bytes;
+        return true;
+    });
+}
+
+}  // namespace tlw::sim

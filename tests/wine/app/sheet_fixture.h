@@ -1,0 +1,69 @@
+// The settings sheet run in the test's own process on a simulated notebook of
+// the test's own, for the sheet's tests and the pages': the sheet runs modally
+// on the test's thread while a second thread plays the user, finding windows
+// and pressing their buttons; afterwards the test reads the request log.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/all_controls_sheet.h"
+#include "tests/wine/harness.h"
+
+namespace wt {
+
+// How long the user waits for a window that should come.
+constexpr DWORD kSheetWait = 20000;
+
+class SheetFixture : public ::testing::Test {
+protected:
+    // An untouched default notebook; the channel closes after each test.
+    void SetUp() override;
+    void TearDown() override;
+
+    // Opens the channel again on a notebook whose state file holds `state`,
+    // with an empty request log.
+    void OpenNotebook(const std::string& state);
+
+    using User = std::function<void(HWND sheet)>;
+    // Runs the sheet over `pages` modally here while `user` acts on it from
+    // another thread; returns the sheet's result. Whatever the user leaves
+    // open is closed after it, and the sheet cancelled. The sheet stays in
+    // sheet_ for the test to question.
+    INT_PTR RunSheet(CAllControlsSheet::Pages pages, const User& user);
+    // The same over the program's own five pages.
+    INT_PTR RunSheet(const User& user);
+
+    // Every request since the notebook was opened, one line each.
+    std::vector<std::string> Log() const;
+    // The notebook's state file as it is now.
+    std::string StateText() const;
+
+    TempDir dir_;
+    std::unique_ptr<CAllControlsSheet> sheet_;
+
+private:
+    INT_PTR Run(const User& user);
+};
+
+// The user's side.
+
+// The dialog of this process titled `title`, waited for; null when none came.
+HWND WaitForDialog(const char* title);
+// True when no dialog titled `title` comes up within a second.
+bool NoDialog(const char* title);
+// Presses button `id` of `window` and gives the press a moment to act.
+void Click(HWND window, int id);
+// Waits for the dialog titled `title`, presses `button` and waits until it is gone.
+void Answer(const char* title, int button);
+// Brings page `index` to the front (creating its window) and returns it.
+HWND ShowPage(HWND sheet, int index);
+bool ApplyEnabled(HWND sheet);
+
+}  // namespace wt
