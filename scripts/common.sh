@@ -55,8 +55,14 @@ build_windows() {
   for arch in ${@:-i686 x86_64}; do
     cmake -S "$root" -B "$build/$arch" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" >/dev/null
-    cmake --build "$build/$arch"
+    cmake --build "$build/$arch" ${windows_target:+--target "$windows_target"}
   done
+}
+
+# Only tlw.exe of each build, none of the test programs: what ./scripts/run
+# and ./scripts/screenshots show.
+build_program() {
+  windows_target=tlw build_windows
 }
 
 # The test programs of both builds, written beside the tlw.exe they start.
@@ -106,7 +112,20 @@ prepare_wine_prefix() {
     "$TALLOWIN_WINE" reg add "$theme" /v ColorName /d NormalColor /f >/dev/null 2>&1 || true
     "$TALLOWIN_WINE" reg add "$theme" /v SizeName /d NormalSize /f >/dev/null 2>&1 || true
   fi
+  install_wine_fonts_in_prefix
   wineserver -p >/dev/null 2>&1 || true
+}
+
+# Wine's own fonts (Marlett, whose glyphs draw the caption buttons, Tahoma, the
+# MS Sans Serif and System bitmap fonts) lie in /usr/share/wine/fonts, but
+# Debian's Wine 8 looks for them at "\??\Z:\usr\share\wine\../fonts", a path
+# that Wine's NT file lookup does not resolve: it loads none of them, and the
+# caption's close button comes out as Marlett's letter "r" in another font.
+# Wine also loads every font in the Windows fonts folder, so they go there.
+install_wine_fonts_in_prefix() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp -n /usr/share/wine/fonts/* "$fonts/"
 }
 
 stop_wine_and_display() {
