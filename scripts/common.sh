@@ -53,6 +53,7 @@ install_wine_wow64_dlls() {
 build_windows() {
   local arch
   for arch in ${@:-i686 x86_64}; do
+    forget_build_of_other_compiler "$build/$arch" "$arch-w64-mingw32-g++-win32"
     cmake -S "$root" -B "$build/$arch" -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" >/dev/null
     cmake --build "$build/$arch" ${windows_target:+--target "$windows_target"}
@@ -65,10 +66,24 @@ build_program() {
   windows_target=tlw build_windows
 }
 
+# CMake keeps the compiler a build folder was first configured with, whatever
+# the toolchain file says later: a folder made for other compilers is made anew.
+forget_build_of_other_compiler() {
+  local folder=$1 compiler=$2 cached
+  cached=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' "$folder"/CMakeFiles/*/CMakeCXXCompiler.cmake 2>/dev/null |
+    head -n 1)
+  [ -n "$cached" ] || return 0
+  case "$cached" in
+    */"$compiler" | "$compiler") ;;
+    *) echo "== $folder was made with $cached; making it anew with $compiler"; rm -rf "$folder" ;;
+  esac
+}
+
 # The test programs of both builds, written beside the tlw.exe they start.
 build_windows_tests() {
   local arch
   for arch in i686 x86_64; do
+    forget_build_of_other_compiler "$build/$arch-tests" "$arch-w64-mingw32-g++-posix"
     cmake -S "$root" -B "$build/$arch-tests" -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" -DTALLOWIN_PROGRAM_DIR="$build/$arch" >/dev/null
     cmake --build "$build/$arch-tests"
