@@ -1,13 +1,12 @@
 // Loading the picture with its palette, and painting it over the page.
 #include "controls/palette_bitmap_button.h"
 
-#include <commctrl.h>
-#include <uxtheme.h>
-
 #include <vector>
 
 #include "controls/dib_layout.h"
+#include "win/parent_background.h"
 #include "win/resources.h"
+#include "win/subclass.h"
 
 namespace {
 
@@ -76,7 +75,7 @@ HBITMAP LoadDibResource(HINSTANCE module, UINT id, HPALETTE& palette) {
 }
 
 CPaletteBitmapButton::~CPaletteBitmapButton() {
-    if (hwnd_ && ::IsWindow(hwnd_)) ::RemoveWindowSubclass(hwnd_, Subclass, 0);
+    if (hwnd_ && ::IsWindow(hwnd_)) win::RemoveSubclass(hwnd_, Subclass);
     // The bitmap, mask and palette go with their owners, before the button.
 }
 
@@ -84,7 +83,7 @@ void CPaletteBitmapButton::Bind(HWND dialog, int id) {
     if (hwnd_) return;
     Attach(::GetDlgItem(dialog, id));
     if (!hwnd_) return;
-    ::SetWindowSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    win::SetSubclass(hwnd_, Subclass, reinterpret_cast<DWORD_PTR>(this));
     // Controls placed over the picture (the POST page's check boxes) stay on
     // top of it: the picture lies underneath and never paints over them.
     ::SetWindowLongPtrA(hwnd_, GWL_STYLE, ::GetWindowLongPtrA(hwnd_, GWL_STYLE) | WS_CLIPSIBLINGS);
@@ -146,7 +145,7 @@ void CPaletteBitmapButton::OnPaint() {
 void CPaletteBitmapButton::OnEraseBackground(HDC dc) {
     // The page's own background, whatever the theme draws there: the mask
     // lets it show through the picture's open parts.
-    ::DrawThemeParentBackground(hwnd_, dc, nullptr);
+    win::DrawParentBackground(hwnd_, dc);
 }
 
 LRESULT CPaletteBitmapButton::OnQueryNewPalette(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -157,11 +156,11 @@ LRESULT CPaletteBitmapButton::OnQueryNewPalette(UINT message, WPARAM wParam, LPA
         ::UpdateWindow(hwnd_);
     }
     ::ReleaseDC(hwnd_, dc);
-    return ::DefSubclassProc(hwnd_, message, wParam, lParam);
+    return win::DefaultSubclass(hwnd_, message, wParam, lParam);
 }
 
 void CPaletteBitmapButton::OnPaletteChanged(UINT message, WPARAM wParam, LPARAM lParam) {
-    ::DefSubclassProc(hwnd_, message, wParam, lParam);
+    win::DefaultSubclass(hwnd_, message, wParam, lParam);
     if (reinterpret_cast<HWND>(wParam) == hwnd_) return;
     HDC dc = ::GetDC(hwnd_);
     {
@@ -190,15 +189,15 @@ LRESULT CALLBACK CPaletteBitmapButton::Subclass(HWND hwnd, UINT message, WPARAM 
         case WM_ENABLE:
         case WM_SETTEXT:
             // The button would repaint its face and text outside WM_PAINT.
-            ::DefSubclassProc(hwnd, message, wParam, lParam);
+            win::DefaultSubclass(hwnd, message, wParam, lParam);
             ::InvalidateRect(hwnd, nullptr, TRUE);
             return 0;
         case WM_NCDESTROY:
-            ::RemoveWindowSubclass(hwnd, Subclass, 0);
+            win::RemoveSubclass(hwnd, Subclass);
             self->Detach();
             break;
         default:
             break;
     }
-    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    return win::DefaultSubclass(hwnd, message, wParam, lParam);
 }
