@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -20,7 +21,9 @@ bool ProductVersion(const std::vector<char>& block, const char* language, std::s
         length == 0) {
         return false;
     }
-    version.assign(text, ::strnlen(text, length));
+    // The value's length counts its terminating zero, where there is one
+    // (Windows 2000's C runtime has no strnlen).
+    version.assign(text, std::find(text, text + length, '\0'));
     return true;
 }
 

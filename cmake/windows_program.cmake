@@ -16,12 +16,15 @@ add_library(tlw_win STATIC
   win/command_line.cpp
   win/registry_key.cpp
   win/property_page.cpp
-  win/property_sheet.cpp)
+  win/property_sheet.cpp
+  win/newer_functions.cpp
+  win/subclass.cpp
+  win/parent_background.cpp)
 target_include_directories(tlw_win PUBLIC ${CMAKE_SOURCE_DIR})
 # The program loads on Windows 2000 and later: declarations of anything newer
 # are hidden, so that what it looks up at run time stays visible in the code.
 target_compile_definitions(tlw_win PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0500 WINVER=0x0500)
-target_link_libraries(tlw_win PUBLIC comctl32 uxtheme gdi32 advapi32 version)
+target_link_libraries(tlw_win PUBLIC comctl32 gdi32 advapi32 version)
 
 # Everything of the program but its entry, so that the tests under Wine can
 # run the sheet and its dialogs in their own process.

@@ -1,42 +1,18 @@
 // Loading the picture with its palette, and painting it over the page.
 #include "controls/palette_bitmap_button.h"
 
-#include <commctrl.h>
-#include <uxtheme.h>
-
+#include <utility>
 #include <vector>
 
 #include "controls/dib_layout.h"
+#include "win/parent_background.h"
 #include "win/resources.h"
+#include "win/subclass.h"
 
-namespace {
-
-// Selects `palette` into `dc` for the length of a scope.
-class SelectedPalette {
-public:
-    SelectedPalette(HDC dc, HPALETTE palette, bool background) : dc_(dc) {
-        if (palette) {
-            previous_ = ::SelectPalette(dc, palette, background ? TRUE : FALSE);
-            ::RealizePalette(dc);
-        }
-    }
-    ~SelectedPalette() {
-        if (previous_) ::SelectPalette(dc_, previous_, TRUE);
-    }
-    SelectedPalette(const SelectedPalette&) = delete;
-    SelectedPalette& operator=(const SelectedPalette&) = delete;
-
-private:
-    HDC dc_;
-    HPALETTE previous_ = nullptr;
-};
-
-}  // namespace
-
-HPALETTE CreateDibPalette(const void* packed, std::size_t size, int& colours) {
+win::Palette CreateDibPalette(const void* packed, std::size_t size, int& colours) {
     const tlw::DibLayout layout = tlw::ParseDib(static_cast<const unsigned char*>(packed), size);
     colours = static_cast<int>(layout.palette.size());
-    if (layout.usability != tlw::DibUsability::WithPalette || layout.palette.empty()) return nullptr;
+    if (layout.usability != tlw::DibUsability::WithPalette || layout.palette.empty()) return win::Palette();
     std::vector<unsigned char> memory(sizeof(LOGPALETTE) + layout.palette.size() * sizeof(PALETTEENTRY));
     auto* logical = reinterpret_cast<LOGPALETTE*>(memory.data());
     logical->palVersion = 0x300;
@@ -44,39 +20,38 @@ HPALETTE CreateDibPalette(const void* packed, std::size_t size, int& colours) {
     for (std::size_t i = 0; i < layout.palette.size(); ++i) {
         logical->palPalEntry[i] = {layout.palette[i].red, layout.palette[i].green, layout.palette[i].blue, 0};
     }
-    return ::CreatePalette(logical);
+    return win::Palette(::CreatePalette(logical));
 }
 
-HBITMAP LoadDibResource(HINSTANCE module, UINT id, HPALETTE& palette) {
+LoadedDib LoadDibResource(HINSTANCE module, UINT id) {
+    LoadedDib loaded;
     HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2) /* RT_BITMAP */);
-    if (!found) return nullptr;
+    if (!found) return loaded;
     const DWORD size = ::SizeofResource(module, found);
-    HGLOBAL loaded = ::LoadResource(module, found);
-    const auto* packed = static_cast<const unsigned char*>(loaded ? ::LockResource(loaded) : nullptr);
-    if (!packed) return nullptr;
+    HGLOBAL resource = ::LoadResource(module, found);
+    const auto* packed = static_cast<const unsigned char*>(resource ? ::LockResource(resource) : nullptr);
+    if (!packed) return loaded;
     // Nothing is read before the layout says the header, table and bits all
     // lie inside the resource.
     const tlw::DibLayout layout = tlw::ParseDib(packed, size);
-    if (layout.usability == tlw::DibUsability::Unusable) return nullptr;
+    if (layout.usability == tlw::DibUsability::Unusable) return loaded;
 
     HDC screen = ::GetDC(nullptr);
     int colours = 0;
-    palette = CreateDibPalette(packed, size, colours);
-    HPALETTE previous = nullptr;
-    if (palette) {
-        previous = ::SelectPalette(screen, palette, FALSE);
-        ::RealizePalette(screen);
+    loaded.palette = CreateDibPalette(packed, size, colours);
+    {
+        win::SelectedPalette selected(screen, loaded.palette.get(), false);
+        loaded.bitmap.Reset(::CreateDIBitmap(screen, reinterpret_cast<const BITMAPINFOHEADER*>(packed), CBM_INIT,
+                                             packed + layout.bitsOffset, reinterpret_cast<const BITMAPINFO*>(packed),
+                                             DIB_RGB_COLORS));
     }
-    HBITMAP bitmap = ::CreateDIBitmap(screen, reinterpret_cast<const BITMAPINFOHEADER*>(packed), CBM_INIT,
-                                      packed + layout.bitsOffset, reinterpret_cast<const BITMAPINFO*>(packed),
-                                      DIB_RGB_COLORS);
-    if (previous) ::SelectPalette(screen, previous, FALSE);
     ::ReleaseDC(nullptr, screen);
-    return bitmap;
+    if (!loaded.bitmap) loaded.palette.Reset();
+    return loaded;
 }
 
 CPaletteBitmapButton::~CPaletteBitmapButton() {
-    if (hwnd_ && ::IsWindow(hwnd_)) ::RemoveWindowSubclass(hwnd_, Subclass, 0);
+    if (hwnd_ && ::IsWindow(hwnd_)) win::RemoveSubclass(hwnd_, Subclass);
     // The bitmap, mask and palette go with their owners, before the button.
 }
 
@@ -84,7 +59,7 @@ void CPaletteBitmapButton::Bind(HWND dialog, int id) {
     if (hwnd_) return;
     Attach(::GetDlgItem(dialog, id));
     if (!hwnd_) return;
-    ::SetWindowSubclass(hwnd_, Subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+    win::SetSubclass(hwnd_, Subclass, reinterpret_cast<DWORD_PTR>(this));
     // Controls placed over the picture (the POST page's check boxes) stay on
     // top of it: the picture lies underneath and never paints over them.
     ::SetWindowLongPtrA(hwnd_, GWL_STYLE, ::GetWindowLongPtrA(hwnd_, GWL_STYLE) | WS_CLIPSIBLINGS);
@@ -92,80 +67,95 @@ void CPaletteBitmapButton::Bind(HWND dialog, int id) {
 }
 
 int CPaletteBitmapButton::LoadBitmaps(UINT imageId, UINT maskId) {
-    HPALETTE palette = nullptr;
-    m_hBitmap.Reset(LoadDibResource(win::ResourceModule(), imageId, palette));
-    m_hPalette.Reset(palette);
+    LoadedDib image = LoadDibResource(win::ResourceModule(), imageId);
+    m_hBitmap = std::move(image.bitmap);
+    m_hPalette = std::move(image.palette);
     m_hMask.Reset();
     if (LOWORD(maskId) != 0) {
-        HPALETTE maskPalette = nullptr;
-        m_hMask.Reset(LoadDibResource(win::ResourceModule(), maskId, maskPalette));
+        LoadedDib mask = LoadDibResource(win::ResourceModule(), maskId);
+        m_hMask = std::move(mask.bitmap);
         // The mask's palette is the one the picture is drawn with.
-        m_hPalette.Reset(maskPalette);
+        m_hPalette = std::move(mask.palette);
     }
     if (hwnd_) ::InvalidateRect(hwnd_, nullptr, TRUE);
     return 0;
 }
 
-void CPaletteBitmapButton::DrawPicture(HDC target, HDC memory, HBITMAP picture, DWORD operation, int controlWidth,
-                                       int controlHeight) const {
-    BITMAP size = {};
-    ::GetObjectA(picture, sizeof size, &size);
-    HGDIOBJ previous = ::SelectObject(memory, picture);
-    if (tlw::ChoosePictureDrawing(size.bmWidth, controlWidth) == tlw::PictureDrawing::CopyUnscaled) {
-        ::BitBlt(target, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, operation);
+void CPaletteBitmapButton::DrawPicture(HDC target, HDC memory, HBITMAP picture, DWORD operation, SIZE imageSize,
+                                       int controlWidth, int controlHeight) const {
+    win::SelectedObject selected(memory, picture);
+    if (tlw::ChoosePictureDrawing(imageSize.cx, controlWidth) == tlw::PictureDrawing::CopyUnscaled) {
+        ::BitBlt(target, 0, 0, imageSize.cx, imageSize.cy, memory, 0, 0, operation);
     } else {
         ::SetStretchBltMode(target, COLORONCOLOR);
-        ::StretchBlt(target, 0, 0, controlWidth, controlHeight, memory, 0, 0, size.bmWidth, size.bmHeight,
+        ::StretchBlt(target, 0, 0, controlWidth, controlHeight, memory, 0, 0, imageSize.cx, imageSize.cy,
                      operation);
     }
-    ::SelectObject(memory, previous);
+}
+
+void CPaletteBitmapButton::Draw(HDC dc) const {
+    if (!m_hBitmap) return;
+    RECT frame;
+    ::GetWindowRect(hwnd_, &frame);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    // The mask is drawn as the image is, over the image's width and height.
+    BITMAP image = {};
+    ::GetObjectA(m_hBitmap.get(), sizeof image, &image);
+    const SIZE imageSize = {image.bmWidth, image.bmHeight};
+    const bool background = ::GetActiveWindow() != hwnd_;
+    win::MemoryDC memory(dc);
+    // The guards undo their selections before the memory context is deleted.
+    win::SelectedPalette onTarget(dc, m_hPalette.get(), background);
+    win::SelectedPalette inMemory(memory.get(), m_hPalette.get(), background);
+    if (m_hMask) {
+        DrawPicture(dc, memory.get(), m_hMask.get(), SRCPAINT, imageSize, width, height);
+        DrawPicture(dc, memory.get(), m_hBitmap.get(), SRCAND, imageSize, width, height);
+    } else {
+        DrawPicture(dc, memory.get(), m_hBitmap.get(), SRCCOPY, imageSize, width, height);
+    }
 }
 
 void CPaletteBitmapButton::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = ::BeginPaint(hwnd_, &paint);
-    if (m_hBitmap) {
-        HDC memory = ::CreateCompatibleDC(dc);
-        RECT frame;
-        ::GetWindowRect(hwnd_, &frame);
-        const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-        const bool background = ::GetActiveWindow() != hwnd_;
-        SelectedPalette onScreen(dc, m_hPalette.get(), background);
-        SelectedPalette inMemory(memory, m_hPalette.get(), background);
-        if (m_hMask) {
-            DrawPicture(dc, memory, m_hMask.get(), SRCPAINT, width, height);
-            DrawPicture(dc, memory, m_hBitmap.get(), SRCAND, width, height);
-        } else {
-            DrawPicture(dc, memory, m_hBitmap.get(), SRCCOPY, width, height);
-        }
-        ::DeleteDC(memory);
-    }
+    Draw(dc);
     ::EndPaint(hwnd_, &paint);
+}
+
+LRESULT CPaletteBitmapButton::OnPrint(HDC dc, LPARAM flags) {
+    if ((flags & PRF_CHECKVISIBLE) && !::IsWindowVisible(hwnd_)) return 0;
+    // The button draws what lies outside its client area and its children;
+    // its client area is the picture's.
+    const LRESULT result =
+        win::DefaultSubclass(hwnd_, WM_PRINT, reinterpret_cast<WPARAM>(dc), flags & ~(PRF_CLIENT | PRF_ERASEBKGND));
+    if (flags & PRF_ERASEBKGND) OnEraseBackground(dc);
+    if (flags & PRF_CLIENT) Draw(dc);
+    return result;
 }
 
 void CPaletteBitmapButton::OnEraseBackground(HDC dc) {
     // The page's own background, whatever the theme draws there: the mask
     // lets it show through the picture's open parts.
-    ::DrawThemeParentBackground(hwnd_, dc, nullptr);
+    win::DrawParentBackground(hwnd_, dc);
 }
 
 LRESULT CPaletteBitmapButton::OnQueryNewPalette(UINT message, WPARAM wParam, LPARAM lParam) {
     HDC dc = ::GetDC(hwnd_);
     {
-        SelectedPalette selected(dc, m_hPalette.get(), false);
+        win::SelectedPalette selected(dc, m_hPalette.get(), false);
         ::InvalidateRect(hwnd_, nullptr, TRUE);
         ::UpdateWindow(hwnd_);
     }
     ::ReleaseDC(hwnd_, dc);
-    return ::DefSubclassProc(hwnd_, message, wParam, lParam);
+    return win::DefaultSubclass(hwnd_, message, wParam, lParam);
 }
 
 void CPaletteBitmapButton::OnPaletteChanged(UINT message, WPARAM wParam, LPARAM lParam) {
-    ::DefSubclassProc(hwnd_, message, wParam, lParam);
+    win::DefaultSubclass(hwnd_, message, wParam, lParam);
     if (reinterpret_cast<HWND>(wParam) == hwnd_) return;
     HDC dc = ::GetDC(hwnd_);
     {
-        SelectedPalette selected(dc, m_hPalette.get(), false);
+        win::SelectedPalette selected(dc, m_hPalette.get(), false);
         ::UpdateColors(dc);
     }
     ::ReleaseDC(hwnd_, dc);
@@ -181,6 +171,13 @@ LRESULT CALLBACK CPaletteBitmapButton::Subclass(HWND hwnd, UINT message, WPARAM 
         case WM_ERASEBKGND:
             self->OnEraseBackground(reinterpret_cast<HDC>(wParam));
             return 1;
+        case WM_PRINT:
+            return self->OnPrint(reinterpret_cast<HDC>(wParam), lParam);
+        case WM_PRINTCLIENT:
+            // Never the button's face: what painting shows.
+            if (lParam & PRF_ERASEBKGND) self->OnEraseBackground(reinterpret_cast<HDC>(wParam));
+            self->Draw(reinterpret_cast<HDC>(wParam));
+            return 0;
         case WM_QUERYNEWPALETTE:
             return self->OnQueryNewPalette(message, wParam, lParam);
         case WM_PALETTECHANGED:
@@ -190,15 +187,15 @@ LRESULT CALLBACK CPaletteBitmapButton::Subclass(HWND hwnd, UINT message, WPARAM 
         case WM_ENABLE:
         case WM_SETTEXT:
             // The button would repaint its face and text outside WM_PAINT.
-            ::DefSubclassProc(hwnd, message, wParam, lParam);
+            win::DefaultSubclass(hwnd, message, wParam, lParam);
             ::InvalidateRect(hwnd, nullptr, TRUE);
             return 0;
         case WM_NCDESTROY:
-            ::RemoveWindowSubclass(hwnd, Subclass, 0);
+            win::RemoveSubclass(hwnd, Subclass);
             self->Detach();
             break;
         default:
             break;
     }
-    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    return win::DefaultSubclass(hwnd, message, wParam, lParam);
 }

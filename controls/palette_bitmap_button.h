@@ -32,10 +32,14 @@ private:
     static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                      DWORD_PTR self);
     void OnPaint();
+    // The picture (not the button's face or text) in `dc`, for painting and printing.
+    void Draw(HDC dc) const;
+    LRESULT OnPrint(HDC dc, LPARAM flags);
     void OnEraseBackground(HDC dc);
     LRESULT OnQueryNewPalette(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaletteChanged(UINT message, WPARAM wParam, LPARAM lParam);
-    void DrawPicture(HDC target, HDC memory, HBITMAP picture, DWORD operation, int controlWidth,
+    // Draws `picture` (the image or its mask) as an image of `imageSize`.
+    void DrawPicture(HDC target, HDC memory, HBITMAP picture, DWORD operation, SIZE imageSize, int controlWidth,
                      int controlHeight) const;
 
     win::Bitmap m_hBitmap;
@@ -43,12 +47,17 @@ private:
     win::Palette m_hPalette;
 };
 
-// The bitmap resource `id` of `module` as a device-dependent bitmap, with the
-// palette of its colour table in `palette` (null for more than 8 bits per
-// pixel). Null, `palette` untouched, when there is no such resource or it is
-// not a bitmap that can be read whole.
-HBITMAP LoadDibResource(HINSTANCE module, UINT id, HPALETTE& palette);
+// A bitmap resource as a device-dependent bitmap with the palette of its
+// colour table (none for more than 8 bits per pixel).
+struct LoadedDib {
+    win::Bitmap bitmap;
+    win::Palette palette;
+};
+
+// The bitmap resource `id` of `module`; no bitmap and no palette when there
+// is no such resource or it is not a bitmap that can be read whole.
+LoadedDib LoadDibResource(HINSTANCE module, UINT id);
 
 // The palette of the packed bitmap at `packed` (`size` bytes); `colours` gets
-// its entry count. Null when the bitmap has no colour table.
-HPALETTE CreateDibPalette(const void* packed, std::size_t size, int& colours);
+// its entry count. None when the bitmap has no colour table.
+win::Palette CreateDibPalette(const void* packed, std::size_t size, int& colours);

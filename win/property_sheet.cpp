@@ -1,6 +1,8 @@
 // The property sheet's creation, subclassing and modal loop.
 #include "win/property_sheet.h"
 
+#include "win/subclass.h"
+
 namespace win {
 namespace {
 
@@ -15,7 +17,7 @@ PropertySheet::PropertySheet(std::string caption, HWND parent, UINT firstPage)
 
 PropertySheet::~PropertySheet() {
     if (hwnd_ && ::IsWindow(hwnd_)) {
-        ::RemoveWindowSubclass(hwnd_, SubclassProcedure, 0);
+        RemoveSubclass(hwnd_, SubclassProcedure);
         ::DestroyWindow(hwnd_);
     }
 }
@@ -61,7 +63,7 @@ INT_PTR PropertySheet::DoModal() {
     }
     if (ownerEnabled) ::EnableWindow(parent_, TRUE);
     if (hwnd_ && ::IsWindow(hwnd_)) {
-        ::RemoveWindowSubclass(hwnd_, SubclassProcedure, 0);
+        RemoveSubclass(hwnd_, SubclassProcedure);
         ::DestroyWindow(hwnd_);
     }
     hwnd_ = nullptr;
@@ -85,14 +87,14 @@ void PropertySheet::End(INT_PTR result) {
 bool PropertySheet::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 LRESULT PropertySheet::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefSubclassProc(hwnd_, message, wParam, lParam);
+    return DefaultSubclass(hwnd_, message, wParam, lParam);
 }
 
 int CALLBACK PropertySheet::SheetCallback(HWND hwnd, UINT message, LPARAM) {
     if (message == PSCB_INITIALIZED && g_creating) {
         PropertySheet* self = g_creating;
         self->Attach(hwnd);
-        ::SetWindowSubclass(hwnd, SubclassProcedure, 0, reinterpret_cast<DWORD_PTR>(self));
+        SetSubclass(hwnd, SubclassProcedure, reinterpret_cast<DWORD_PTR>(self));
         try {
             self->OnInit();
         } catch (...) {
@@ -106,6 +108,16 @@ LRESULT CALLBACK PropertySheet::SubclassProcedure(HWND hwnd, UINT message, WPARA
     auto* self = reinterpret_cast<PropertySheet*>(selfData);
     try {
         if (message == WM_COMMAND && self->OnCommand(LOWORD(wParam), HIWORD(wParam))) return 0;
+        // Keyboard, accessibility and automation tools press OK and Apply
+        // with PSM_PRESSBUTTON, which the common controls would carry out
+        // themselves: they take the path of a click, and a disabled button
+        // does nothing, as it could not be clicked.
+        if (message == PSM_PRESSBUTTON && (wParam == PSBTN_OK || wParam == PSBTN_APPLYNOW)) {
+            const int id = wParam == PSBTN_OK ? IDOK : kApplyButton;
+            HWND button = ::GetDlgItem(hwnd, id);
+            if (button && !::IsWindowEnabled(button)) return 0;
+            if (self->OnCommand(id, BN_CLICKED)) return 0;
+        }
         LRESULT result = 0;
         if (message != WM_COMMAND && self->OnMessage(message, wParam, lParam, result)) return result;
     } catch (...) {
@@ -113,10 +125,10 @@ LRESULT CALLBACK PropertySheet::SubclassProcedure(HWND hwnd, UINT message, WPARA
         return 0;
     }
     if (message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(hwnd, SubclassProcedure, 0);
+        RemoveSubclass(hwnd, SubclassProcedure);
         self->Detach();
     }
-    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    return DefaultSubclass(hwnd, message, wParam, lParam);
 }
 
 }  // namespace win

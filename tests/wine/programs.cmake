@@ -2,6 +2,8 @@
 set(TALLOWIN_WINE_TEST_PROGRAMS wine_startup_tests wine_sheet_tests wine_program_sheet_tests wine_picture_tests)
 set(wine_startup_tests_SOURCES tests/wine/app/startup_test.cpp)
 set(wine_sheet_tests_SOURCES tests/wine/app/sheet_test.cpp tests/wine/win/dialog_test.cpp)
+list(APPEND wine_sheet_tests_SOURCES tests/wine/win/property_sheet_test.cpp tests/wine/win/subclass_test.cpp
+  tests/wine/win/controls_test.cpp)
 set(wine_program_sheet_tests_SOURCES tests/wine/app/program_sheet_test.cpp)
 set(wine_picture_tests_SOURCES tests/wine/controls/picture_test.cpp tests/wine/controls/test_pictures.rc)
 # The in-process sheet that the sheet's tests and the pages' share; the device driver's end.

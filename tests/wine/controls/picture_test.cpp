@@ -9,10 +9,15 @@
 #include "res/resource.h"
 #include "tests/wine/controls/test_pictures.h"
 #include "tests/wine/harness.h"
+#include "win/gdi_object.h"
+#include "win/newer_functions.h"
 
 namespace {
 
 const COLORREF kBackground = RGB(10, 200, 30);
+// The 4 x 2 test image through its mask over kBackground.
+const std::vector<COLORREF> kMaskedImage = {kBackground, RGB(0, 0, 0), RGB(200, 30, 40), RGB(20, 60, 220),
+                                            kBackground, RGB(0, 0, 0), RGB(30, 170, 60), RGB(240, 220, 20)};
 
 struct Picture {
     int width = 0, height = 0;
@@ -120,9 +125,7 @@ TEST(PaletteBitmapButton, MaskedPictureShowsImageBackgroundOrBlack) {
     int width = 0, height = 0;
     const std::vector<COLORREF> shown = stage.Shown(width, height);
     ASSERT_EQ(width, 4);
-    const std::vector<COLORREF> expected = {kBackground, RGB(0, 0, 0), RGB(200, 30, 40), RGB(20, 60, 220),
-                                            kBackground, RGB(0, 0, 0), RGB(30, 170, 60), RGB(240, 220, 20)};
-    EXPECT_EQ(shown, expected) << "mask white: image; mask black, image white: background; both black: black";
+    EXPECT_EQ(shown, kMaskedImage) << "mask white: image; mask black, image white: background; both black: black";
 
     // The mask's colour table is the palette the picture is drawn with.
     PALETTEENTRY entry = {};
@@ -130,9 +133,83 @@ TEST(PaletteBitmapButton, MaskedPictureShowsImageBackgroundOrBlack) {
     EXPECT_EQ(RGB(entry.peRed, entry.peGreen, entry.peBlue), RGB(1, 2, 3));
 }
 
+TEST(PaletteBitmapButton, MaskIsDrawnOverTheImagesWidthAndHeightNotItsOwn) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
+    Stage stage(4, 2);
+    // An 8 x 4 mask whose top-left 4 x 2 corner is the 4 x 2 mask.
+    stage.picture.LoadBitmaps(IDB_TEST_IMAGE, IDB_TEST_LARGE_MASK);
+    int width = 0, height = 0;
+    const std::vector<COLORREF> shown = stage.Shown(width, height);
+    EXPECT_EQ(shown, kMaskedImage);
+}
+
+TEST(PaletteBitmapButton, MaskedPictureWithTheFunctionsOfWindows2000) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
+    // No visual styles' helper: the parent erases the background behind it.
+    win::ForceWindows2000Functions(true);
+    {
+        Stage stage(4, 2);
+        EXPECT_NE(::GetPropA(stage.picture, "tlw.subclass"), nullptr) << "not taken over classically";
+        stage.picture.LoadBitmaps(IDB_TEST_IMAGE, IDB_TEST_MASK);
+        int width = 0, height = 0;
+        EXPECT_EQ(stage.Shown(width, height), kMaskedImage);
+        ::SetWindowTextA(stage.picture, "Button2");
+        EXPECT_EQ(stage.Shown(width, height), kMaskedImage);
+    }
+    win::ForceWindows2000Functions(false);
+}
+
+// What the control draws into a memory context of `width` x `height` filled
+// with kPrintPaper when sent `message` with `flags`.
+const COLORREF kPrintPaper = RGB(250, 0, 250);
+std::vector<COLORREF> Printed(HWND control, int width, int height, UINT message, LPARAM flags) {
+    HDC screen = ::GetDC(nullptr);
+    win::MemoryDC memory(screen);
+    win::Bitmap paper(::CreateCompatibleBitmap(screen, width, height));
+    ::ReleaseDC(nullptr, screen);
+    std::vector<COLORREF> pixels;
+    {
+        win::SelectedObject selected(memory.get(), paper.get());
+        HBRUSH fill = ::CreateSolidBrush(kPrintPaper);
+        RECT all = {0, 0, width, height};
+        ::FillRect(memory.get(), &all, fill);
+        ::DeleteObject(fill);
+        ::SendMessageA(control, message, reinterpret_cast<WPARAM>(memory.get()), flags);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) pixels.push_back(::GetPixel(memory.get(), x, y));
+        }
+    }
+    return pixels;
+}
+
+TEST(PaletteBitmapButton, PrintingDrawsThePictureAndNeverTheButtonsFaceOrText) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
+    {
+        Stage stage(4, 2);
+        stage.picture.LoadBitmaps(IDB_TEST_IMAGE, 0);
+        const Picture expected = Decode(IDB_TEST_IMAGE);
+        EXPECT_EQ(Printed(stage.picture, 4, 2, WM_PRINTCLIENT, PRF_CLIENT), expected.pixels);
+        EXPECT_EQ(Printed(stage.picture, 4, 2, WM_PRINT, PRF_CLIENT), expected.pixels);
+    }
+    {
+        Stage stage(4, 2);
+        stage.picture.LoadBitmaps(IDB_TEST_IMAGE, IDB_TEST_MASK);
+        EXPECT_EQ(Printed(stage.picture, 4, 2, WM_PRINTCLIENT, PRF_CLIENT | PRF_ERASEBKGND), kMaskedImage);
+        EXPECT_EQ(Printed(stage.picture, 4, 2, WM_PRINT, PRF_CLIENT | PRF_ERASEBKGND), kMaskedImage);
+    }
+    {
+        // No picture: nothing at all is drawn, neither face nor "Button1".
+        Stage stage(120, 40);
+        stage.picture.LoadBitmaps(9999, 0);
+        const std::vector<COLORREF> blank(120 * 40, kPrintPaper);
+        EXPECT_EQ(Printed(stage.picture, 120, 40, WM_PRINTCLIENT, PRF_CLIENT), blank);
+        EXPECT_EQ(Printed(stage.picture, 120, 40, WM_PRINT, PRF_CLIENT | PRF_NONCLIENT), blank);
+    }
+}
+
 TEST(PaletteBitmapButton, ShippedMaskedPicturesLetThePageShowThrough) {
     WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
-    for (const auto ids : {std::pair<UINT, UINT>{IDB_POST_PICTURE, IDB_POST_MASK},
+    for (const auto& ids : {std::pair<UINT, UINT>{IDB_POST_PICTURE, IDB_POST_MASK},
                            std::pair<UINT, UINT>{IDB_DISPLAY_PICTURE, IDB_DISPLAY_MASK}}) {
         const Picture image = Decode(ids.first), mask = Decode(ids.second);
         Stage stage(image.width, image.height);

@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Writes the tiny bitmaps the picture control tests load as resources:
-a 4 x 2 image and its mask covering the four image/mask combinations, and a
+a 4 x 2 image and its mask (also as the corner of a larger one) covering the four image/mask combinations, and a
 24-bit picture that has no colour table."""
 import struct
 from pathlib import Path
@@ -35,4 +35,9 @@ mask_palette = [(255, 255, 255), (0, 0, 0), (1, 2, 3), (4, 5, 6), (7, 8, 9), (10
 
 bmp8(HERE / "image4x2.bmp", 4, 2, [[WHITE, BLACK, RED, BLUE], [WHITE, BLACK, GREEN, YELLOW]], image_palette)
 bmp8(HERE / "mask4x2.bmp", 4, 2, [[BLACK, BLACK, WHITE, WHITE], [BLACK, BLACK, WHITE, WHITE]], mask_palette)
+# A mask larger than its image: its top-left 4 x 2 are the mask above, the
+# rest white, so that a mask drawn at its own size shows another pattern.
+W = WHITE
+bmp8(HERE / "mask8x4.bmp", 8, 4, [[BLACK, BLACK, W, W, W, W, W, W], [BLACK, BLACK, W, W, W, W, W, W],
+                                  [W] * 8, [W] * 8], mask_palette)
 bmp24(HERE / "true_colour2x2.bmp", 2, 2, [[(255, 0, 0), (0, 255, 0)], [(0, 0, 255), (9, 99, 199)]])

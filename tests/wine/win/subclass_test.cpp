@@ -1,0 +1,119 @@
+// Taking over a window's messages with comctl32's functions and classically,
+// as on Windows 2000: what the procedure sees, what it passes on, and giving
+// the window back.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "win/newer_functions.h"
+#include "win/subclass.h"
+
+namespace {
+
+constexpr UINT kProbe = WM_APP + 7;
+
+std::vector<UINT> g_original;  // messages of interest that reached the class's own procedure
+
+LRESULT CALLBACK Original(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kProbe || message == WM_NCDESTROY) g_original.push_back(message);
+    if (message == kProbe) return 10 + static_cast<LRESULT>(wParam);
+    return ::DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+struct Seen {
+    std::vector<UINT> messages;
+    bool removeAtNcDestroy = false;
+};
+
+LRESULT CALLBACK TakenOver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    auto* seen = reinterpret_cast<Seen*>(data);
+    if (message == kProbe || message == WM_NCDESTROY) seen->messages.push_back(message);
+    if (message == kProbe && wParam == 1) return 99;  // handled here, never passed on
+    if (message == WM_NCDESTROY && seen->removeAtNcDestroy) win::RemoveSubclass(hwnd, TakenOver);
+    return win::DefaultSubclass(hwnd, message, wParam, lParam);
+}
+
+HWND MakeWindow() {
+    static ATOM atom = [] {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = Original;
+        windowClass.hInstance = ::GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "SubclassProbe";
+        return ::RegisterClassA(&windowClass);
+    }();
+    (void)atom;
+    g_original.clear();
+    return ::CreateWindowExA(0, "SubclassProbe", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                             ::GetModuleHandleA(nullptr), nullptr);
+}
+
+class Subclassing : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { win::ForceWindows2000Functions(GetParam()); }
+    void TearDown() override { win::ForceWindows2000Functions(false); }
+};
+
+TEST_P(Subclassing, ProcedureSeesMessagesPassesThemOnAndGivesTheWindowBack) {
+    if (!GetParam()) {
+        ASSERT_TRUE(win::NewerSubclassing().available()) << "Wine's comctl32 has them by name";
+    }
+    HWND window = MakeWindow();
+    ASSERT_NE(window, nullptr);
+    Seen seen;
+    ASSERT_TRUE(win::SetSubclass(window, TakenOver, reinterpret_cast<DWORD_PTR>(&seen)));
+    EXPECT_EQ(::GetPropA(window, "tlw.subclass") != nullptr, GetParam());
+
+    EXPECT_EQ(::SendMessageA(window, kProbe, 1, 0), 99);
+    EXPECT_EQ(::SendMessageA(window, kProbe, 2, 0), 12) << "passed on to the class's procedure";
+    EXPECT_EQ(seen.messages, (std::vector<UINT>{kProbe, kProbe}));
+    EXPECT_EQ(g_original, std::vector<UINT>{kProbe});
+
+    win::RemoveSubclass(window, TakenOver);
+    EXPECT_EQ(::GetPropA(window, "tlw.subclass"), nullptr);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC)), Original);
+    EXPECT_EQ(::SendMessageA(window, kProbe, 1, 0), 11) << "the window is its own again";
+    EXPECT_EQ(seen.messages.size(), 2u);
+    ::DestroyWindow(window);
+    EXPECT_EQ(seen.messages.size(), 2u);
+}
+
+TEST_P(Subclassing, DestroyingTheWindowUnhooksAfterTheProcedureSawWmNcDestroy) {
+    for (bool removeItself : {false, true}) {
+        HWND window = MakeWindow();
+        Seen seen;
+        seen.removeAtNcDestroy = removeItself;
+        ASSERT_TRUE(win::SetSubclass(window, TakenOver, reinterpret_cast<DWORD_PTR>(&seen)));
+        ::DestroyWindow(window);
+        EXPECT_EQ(seen.messages, std::vector<UINT>{WM_NCDESTROY}) << "removing itself: " << removeItself;
+        EXPECT_EQ(g_original, std::vector<UINT>{WM_NCDESTROY}) << "the class's procedure saw it last";
+    }
+}
+
+TEST(ClassicSubclassing, OneProcedurePerWindowAndALaterOneOverItKeepsWorking) {
+    win::ForceWindows2000Functions(true);
+    HWND window = MakeWindow();
+    Seen first, second;
+    EXPECT_TRUE(win::SetSubclass(window, TakenOver, reinterpret_cast<DWORD_PTR>(&first)));
+    EXPECT_FALSE(win::SetSubclass(window, TakenOver, reinterpret_cast<DWORD_PTR>(&second)));
+    EXPECT_FALSE(win::SetSubclass(nullptr, TakenOver, 0));
+    // Someone else's procedure over ours: removing ours must not cut theirs off.
+    static WNDPROC ours = nullptr;
+    ours = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
+    ::SetWindowLongPtrA(window, GWLP_WNDPROC,
+                        reinterpret_cast<LONG_PTR>(+[](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+                            return ::CallWindowProcA(ours, hwnd, message, wParam, lParam);
+                        }));
+    win::RemoveSubclass(window, TakenOver);
+    EXPECT_EQ(::SendMessageA(window, kProbe, 1, 0), 11) << "ours only passes messages on";
+    EXPECT_EQ(first.messages.size(), 0u);
+    ::DestroyWindow(window);
+    EXPECT_EQ(g_original, (std::vector<UINT>{kProbe, WM_NCDESTROY}));
+    win::ForceWindows2000Functions(false);
+}
+
+INSTANTIATE_TEST_SUITE_P(Both, Subclassing, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? std::string("Windows2000") : std::string("Comctl32");
+                         });
+
+}  // namespace
