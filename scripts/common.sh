@@ -69,9 +69,10 @@ build_program() {
 # CMake keeps the compiler a build folder was first configured with, whatever
 # the toolchain file says later: a folder made for other compilers is made anew.
 forget_build_of_other_compiler() {
-  local folder=$1 compiler=$2 cached
-  cached=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' "$folder"/CMakeFiles/*/CMakeCXXCompiler.cmake 2>/dev/null |
-    head -n 1)
+  local folder=$1 compiler=$2 cached="" found
+  for found in "$folder"/CMakeFiles/*/CMakeCXXCompiler.cmake; do
+    [ -f "$found" ] && cached=$(sed -n 's/^set(CMAKE_CXX_COMPILER "\(.*\)")$/\1/p' "$found")
+  done
   [ -n "$cached" ] || return 0
   case "$cached" in
     */"$compiler" | "$compiler") ;;
