@@ -13,7 +13,7 @@ namespace {
 
 using tlw::PeProblem;
 
-struct Spec {
+struct Layout {
     bool pe32Plus = false;
     std::uint16_t osMajor = 4, osMinor = 0, subsystemMajor = 4, subsystemMinor = 0;
     // Per DLL, its functions in order; "#N" imports ordinal N.
@@ -40,14 +40,14 @@ void Put64(std::vector<unsigned char>& b, std::size_t at, std::uint64_t v) {
 }
 
 std::size_t OptionalHeaderAt() { return kPeOffset + 4 + 20; }
-std::size_t DirectoriesAt(const Spec& spec) { return OptionalHeaderAt() + (spec.pe32Plus ? 112 : 96); }
+std::size_t DirectoriesAt(const Layout& layout) { return OptionalHeaderAt() + (layout.pe32Plus ? 112 : 96); }
 
 // The import section: descriptors, then per DLL its lookup table and names.
-void PutImports(const Spec& spec, std::vector<unsigned char>& b) {
-    const std::size_t thunk = spec.pe32Plus ? 8 : 4;
-    std::size_t next = 20 * (spec.imports.size() + 1);  // after the descriptors and their zero end
-    for (std::size_t d = 0; d < spec.imports.size(); ++d) {
-        const auto& [dll, functions] = spec.imports[d];
+void PutImports(const Layout& layout, std::vector<unsigned char>& b) {
+    const std::size_t thunk = layout.pe32Plus ? 8 : 4;
+    std::size_t next = 20 * (layout.imports.size() + 1);  // after the descriptors and their zero end
+    for (std::size_t d = 0; d < layout.imports.size(); ++d) {
+        const auto& [dll, functions] = layout.imports[d];
         const std::size_t table = next;
         next += thunk * (functions.size() + 1);
         const std::size_t descriptor = kImportsRaw + 20 * d;
@@ -59,7 +59,7 @@ void PutImports(const Spec& spec, std::vector<unsigned char>& b) {
         for (std::size_t f = 0; f < functions.size(); ++f) {
             std::uint64_t entry = 0;
             if (functions[f][0] == '#') {
-                entry = std::stoul(functions[f].substr(1)) | (spec.pe32Plus ? 1ULL << 63 : 1ULL << 31);
+                entry = std::stoul(functions[f].substr(1)) | (layout.pe32Plus ? 1ULL << 63 : 1ULL << 31);
             } else {
                 entry = kImportsRva + next;
                 Put16(b, kImportsRaw + next, 7);  // the hint
@@ -67,39 +67,39 @@ void PutImports(const Spec& spec, std::vector<unsigned char>& b) {
                 next += 2 + functions[f].size() + 1;
             }
             const std::size_t at = kImportsRaw + table + thunk * f;
-            spec.pe32Plus ? Put64(b, at, entry) : Put32(b, at, static_cast<std::uint32_t>(entry));
+            layout.pe32Plus ? Put64(b, at, entry) : Put32(b, at, static_cast<std::uint32_t>(entry));
         }
     }
     EXPECT_LE(next, kImportsSize) << "the test's imports outgrow their section";
 }
 
-std::vector<unsigned char> Build(const Spec& spec) {
-    std::vector<unsigned char> b(kResourcesRaw + spec.resourceBytes);
+std::vector<unsigned char> Build(const Layout& layout) {
+    std::vector<unsigned char> b(kResourcesRaw + layout.resourceBytes);
     b[0] = 'M';
     b[1] = 'Z';
     Put32(b, 0x3C, kPeOffset);
     std::memcpy(&b[kPeOffset], "PE\0\0", 4);
     const std::size_t file = kPeOffset + 4, optional = OptionalHeaderAt();
-    const std::uint16_t sections = spec.resourceBytes ? 2 : 1;
-    const std::size_t optionalSize = (spec.pe32Plus ? 112 : 96) + 16 * 8;
-    Put16(b, file, spec.pe32Plus ? 0x8664 : 0x14C);
+    const std::uint16_t sections = layout.resourceBytes ? 2 : 1;
+    const std::size_t optionalSize = (layout.pe32Plus ? 112 : 96) + 16 * 8;
+    Put16(b, file, layout.pe32Plus ? 0x8664 : 0x14C);
     Put16(b, file + 2, sections);
     Put16(b, file + 16, static_cast<std::uint32_t>(optionalSize));
-    Put16(b, optional, spec.pe32Plus ? 0x20B : 0x10B);
-    Put16(b, optional + 40, spec.osMajor);
-    Put16(b, optional + 42, spec.osMinor);
-    Put16(b, optional + 48, spec.subsystemMajor);
-    Put16(b, optional + 50, spec.subsystemMinor);
+    Put16(b, optional, layout.pe32Plus ? 0x20B : 0x10B);
+    Put16(b, optional + 40, layout.osMajor);
+    Put16(b, optional + 42, layout.osMinor);
+    Put16(b, optional + 48, layout.subsystemMajor);
+    Put16(b, optional + 50, layout.subsystemMinor);
     Put16(b, optional + 68, 2);  // Windows GUI
-    const std::size_t directories = DirectoriesAt(spec);
+    const std::size_t directories = DirectoriesAt(layout);
     Put32(b, directories - 4, 16);
     Put32(b, directories + 8 * 1, kImportsRva);
-    Put32(b, directories + 8 * 1 + 4, 20 * static_cast<std::uint32_t>(spec.imports.size() + 1));
-    if (spec.resourceBytes) {
+    Put32(b, directories + 8 * 1 + 4, 20 * static_cast<std::uint32_t>(layout.imports.size() + 1));
+    if (layout.resourceBytes) {
         Put32(b, directories + 8 * 2, kResourcesRva);
-        Put32(b, directories + 8 * 2 + 4, spec.resourceBytes);
+        Put32(b, directories + 8 * 2 + 4, layout.resourceBytes);
     }
-    if (spec.delayLoad) {
+    if (layout.delayLoad) {
         Put32(b, directories + 8 * 13, kImportsRva + kImportsSize - 32);
         Put32(b, directories + 8 * 13 + 4, 32);
     }
@@ -113,22 +113,22 @@ std::vector<unsigned char> Build(const Spec& spec) {
         Put32(b, at + 20, raw);
     };
     section(0, ".idata", kImportsRva, kImportsRaw, kImportsSize);
-    if (spec.resourceBytes) section(1, ".rsrc", kResourcesRva, kResourcesRaw, spec.resourceBytes);
-    PutImports(spec, b);
+    if (layout.resourceBytes) section(1, ".rsrc", kResourcesRva, kResourcesRaw, layout.resourceBytes);
+    PutImports(layout, b);
     return b;
 }
 
 tlw::PeImage Read(const std::vector<unsigned char>& bytes) { return tlw::ReadPeImage(bytes.data(), bytes.size()); }
 
-Spec TwoDlls(bool pe32Plus) {
-    Spec spec;
-    spec.pe32Plus = pe32Plus;
-    spec.subsystemMajor = 5;
-    spec.osMajor = 5;
-    spec.osMinor = 1;
-    spec.imports = {{"KERNEL32.dll", {"CreateFileA", "#17", "Sleep"}}, {"msvcrt.dll", {"malloc"}}};
-    spec.resourceBytes = 0x300;
-    return spec;
+Layout TwoDlls(bool pe32Plus) {
+    Layout layout;
+    layout.pe32Plus = pe32Plus;
+    layout.subsystemMajor = 5;
+    layout.osMajor = 5;
+    layout.osMinor = 1;
+    layout.imports = {{"KERNEL32.dll", {"CreateFileA", "#17", "Sleep"}}, {"msvcrt.dll", {"malloc"}}};
+    layout.resourceBytes = 0x300;
+    return layout;
 }
 
 TEST(PeImage, ReadsVersionsSectionsResourcesAndImportsInFileOrder) {
@@ -191,9 +191,9 @@ TEST(PeImage, ForeignOrDamagedFilesAreRefusedWithTheirFault) {
 }
 
 TEST(PeImage, DelayLoadedImportsAreRefusedRatherThanLeftUnchecked) {
-    Spec spec = TwoDlls(false);
-    spec.delayLoad = true;
-    EXPECT_EQ(Read(Build(spec)).problem, PeProblem::DelayLoadImports);
+    Layout layout = TwoDlls(false);
+    layout.delayLoad = true;
+    EXPECT_EQ(Read(Build(layout)).problem, PeProblem::DelayLoadImports);
 }
 
 TEST(FunctionList, NamesOutsideTheListAreReportedPerDllIgnoringTheDllNamesCase) {
@@ -228,14 +228,14 @@ TEST(Windows2000Faults, VersionsAbove5Point0AndUnlistedImportsAreEachAFault) {
     tlw::FunctionList list;
     int badLine = 0;
     ASSERT_TRUE(tlw::ParseFunctionList("[kernel32.dll]\nCreateFileA\nSleep\n[msvcrt.dll]\nmalloc\n", list, badLine));
-    Spec spec = TwoDlls(false);
-    spec.imports[0].second = {"CreateFileA", "Sleep"};
-    spec.osMinor = 0;  // 5.0 and 5.0: what Windows 2000 loads
-    EXPECT_TRUE(tlw::Windows2000Faults(Read(Build(spec)), list).empty());
-    spec.subsystemMinor = 1;  // Windows XP
-    spec.osMajor = 6;         // Windows Vista
+    Layout layout = TwoDlls(false);
+    layout.imports[0].second = {"CreateFileA", "Sleep"};
+    layout.osMinor = 0;  // 5.0 and 5.0: what Windows 2000 loads
+    EXPECT_TRUE(tlw::Windows2000Faults(Read(Build(layout)), list).empty());
+    layout.subsystemMinor = 1;  // Windows XP
+    layout.osMajor = 6;         // Windows Vista
     list["kernel32.dll"].erase("Sleep");
-    const std::vector<std::string> faults = tlw::Windows2000Faults(Read(Build(spec)), list);
+    const std::vector<std::string> faults = tlw::Windows2000Faults(Read(Build(layout)), list);
     ASSERT_EQ(faults.size(), 3u);
     EXPECT_NE(faults[0].find("KERNEL32.dll!Sleep"), std::string::npos) << faults[0];
     EXPECT_NE(faults[1].find("subsystem version 5.1"), std::string::npos) << faults[1];

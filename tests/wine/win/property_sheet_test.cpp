@@ -81,6 +81,8 @@ void PressedButtons::ApplyAndOKRunTheSheetsOwnApplyAndChecksum(bool windows2000)
         ::SendMessageA(ShowPage(sheet, 0), kMakeChange, 0, 0);
         enabledAfterChange = ApplyEnabled(sheet);
         Press(sheet, PSBTN_APPLYNOW);
+        // Posted: wait until the sheet's thread has written and checksummed.
+        Eventually([&] { return !ApplyEnabled(sheet) && Log().size() >= 2; });
         enabledAfterApply = ApplyEnabled(sheet);
         afterApply = Log().size();
         // Apply is disabled now: a press does what a click could, nothing.
