@@ -68,8 +68,9 @@ set_source_files_properties(res/tlw.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/tlw.manifest")
 
 # The start-up benchmark (not a test): tlw.exe against an empty one-page sheet.
-add_executable(empty_sheet WIN32 tests/bench/empty_sheet.cpp)
+add_executable(empty_sheet WIN32 tests/bench/empty_sheet.cpp tests/bench/empty_sheet.rc)
 target_link_libraries(empty_sheet PRIVATE comctl32)
+target_include_directories(empty_sheet PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(empty_sheet PRIVATE ${TLW_LINK_OPTIONS})
 add_executable(startup_benchmark tests/bench/startup_benchmark.cpp)
 target_link_options(startup_benchmark PRIVATE ${TLW_LINK_OPTIONS})
