@@ -28,6 +28,7 @@ constexpr CallRow SetPowerButtonAction{"SetPowerButtonAction", kMachineGroup, 0x
 // ---- System information (bios/info_calls): processor, memory, video memory,
 // IDE devices, serial and parallel port, caches, touch pad, and the asset tag
 // written into the identity data.
+constexpr CallRow GetIdeType{"GetIdeType", kSetupGroup, 0x000A, SuccessRule::Status};
 
 // ---- Boot, POST, password and fan (bios/boot_calls, bios/password_calls):
 // the boot sequence and the first hard disk, the simple boot flag and fast

@@ -13,8 +13,10 @@ add_executable(native_tests
   tests/native/bios/register_frame_test.cpp
   tests/native/bios/bios_call_test.cpp
   tests/native/bios/shell_calls_test.cpp
+  tests/native/bios/info_calls_test.cpp
   tests/native/sim/state_file_test.cpp
   tests/native/sim/simulated_notebook_test.cpp
+  tests/native/sim/info_answers_test.cpp
   tests/native/sim/state_persistence_test.cpp
   tests/native/sim/no_streams_test.cpp
   tests/native/controls/dib_layout_test.cpp)

@@ -36,8 +36,19 @@ struct ShellState {
     bool hotkeyButtonOn = true;
 };
 
+constexpr std::size_t kIdeDriveCount = 4;  // BIOS drive numbers 0x80 to 0x83
+
+// The machine's configuration as the information calls report it.
+struct InfoState {
+    // Per drive what the IDE query answers: [0] = AL, the type code (0 no
+    // device, 1 hard disk, 2 and up removable and optical kinds); [1] = AH, a
+    // second byte that must be non-zero before a hard disk is sized.
+    std::uint8_t ide[kIdeDriveCount][2] = {{1, 1}, {0, 0}, {2, 0}, {0, 0}};
+};
+
 struct NotebookState {
     ShellState shell;
+    InfoState info;
     std::vector<Refusal> refusals;
 
     const Refusal* RefusalFor(const std::string& call) const;

@@ -52,29 +52,52 @@ void StateKeys::Byte(const char* name, std::uint8_t& value, const char* help) {
     });
 }
 
-void StateKeys::ByteList(const char* name, std::vector<std::uint8_t>& value, std::size_t most, const char* help) {
+namespace {
+
+std::string HexText(const std::uint8_t* bytes, std::size_t count) {
     std::string written;
     char byte[4];
-    for (std::uint8_t b : value) {
-        std::snprintf(byte, sizeof byte, "%02X", b);
+    for (std::size_t i = 0; i < count; ++i) {
+        std::snprintf(byte, sizeof byte, "%02X", bytes[i]);
         written += (written.empty() ? "" : " ") + std::string(byte);
     }
-    Visit(name, help, written, "up to " + std::to_string(most) + " hex bytes", [&](const std::string& text) {
-        std::vector<std::uint8_t> bytes;
-        int high = -1;
-        for (char c : text) {
-            if (c == ' ' || c == ',') continue;
-            const int d = HexDigit(c);
-            if (d < 0) return false;
-            if (high < 0) {
-                high = d;
-            } else {
-                bytes.push_back(static_cast<std::uint8_t>(high << 4 | d));
-                high = -1;
-            }
+    return written;
+}
+
+// Hex digit pairs, blanks and commas between them ignored; false on anything else.
+bool ParseHexBytes(const std::string& text, std::vector<std::uint8_t>& bytes) {
+    int high = -1;
+    for (char c : text) {
+        if (c == ' ' || c == ',') continue;
+        const int d = HexDigit(c);
+        if (d < 0) return false;
+        if (high < 0) {
+            high = d;
+        } else {
+            bytes.push_back(static_cast<std::uint8_t>(high << 4 | d));
+            high = -1;
         }
-        if (high >= 0 || bytes.size() > most) return false;
-        value = bytes;
+    }
+    return high < 0;
+}
+
+}  // namespace
+
+void StateKeys::ByteList(const char* name, std::vector<std::uint8_t>& value, std::size_t most, const char* help) {
+    Visit(name, help, HexText(value.data(), value.size()), "up to " + std::to_string(most) + " hex bytes",
+          [&](const std::string& text) {
+              std::vector<std::uint8_t> bytes;
+              if (!ParseHexBytes(text, bytes) || bytes.size() > most) return false;
+              value = bytes;
+              return true;
+          });
+}
+
+void StateKeys::HexBytes(const char* name, std::uint8_t* value, std::size_t count, const char* help) {
+    Visit(name, help, HexText(value, count), std::to_string(count) + " hex bytes", [=](const std::string& text) {
+        std::vector<std::uint8_t> bytes;
+        if (!ParseHexBytes(text, bytes) || bytes.size() != count) return false;
+        for (std::size_t i = 0; i < count; ++i) value[i] = bytes[i];
         return true;
     });
 }

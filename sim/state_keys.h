@@ -24,6 +24,8 @@ public:
     void Byte(const char* name, std::uint8_t& value, const char* help);
     // Bytes in hex, "1E 30 2E" or "1e302e"; at most `most` of them; empty for none.
     void ByteList(const char* name, std::vector<std::uint8_t>& value, std::size_t most, const char* help);
+    // Exactly `count` bytes in hex, "01 00" or "0100".
+    void HexBytes(const char* name, std::uint8_t* value, std::size_t count, const char* help);
     // An unsigned number written in 0x hex, as wide as its type; read in decimal or 0x hex.
     template <typename Unsigned>
     void Number(const char* name, Unsigned& value, const char* help) {
