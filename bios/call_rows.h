@@ -37,5 +37,17 @@ constexpr CallRow GetIdeType{"GetIdeType", kSetupGroup, 0x000A, SuccessRule::Sta
 
 // ---- Display (bios/display_calls): the boot display, the display in use, the
 // monitor check, the panel type, brightness and contrast with their ranges.
+// BL selects the item, BH the operation: 0 reads it, 1 writes it.
+constexpr CallRow GetBrightnessContrastRange{"GetBrightnessContrastRange", kMachineGroup, 0x0008, SuccessRule::Status};
+constexpr CallRow GetBootDisplay{"GetBootDisplay", kMachineGroup, 0x000A, SuccessRule::Status};
+constexpr CallRow SetBootDisplay{"SetBootDisplay", kMachineGroup, 0x010A, SuccessRule::Status};
+constexpr CallRow GetDisplayDevice{"GetDisplayDevice", kMachineGroup, 0x000B, SuccessRule::Status};
+constexpr CallRow SetDisplayDevice{"SetDisplayDevice", kMachineGroup, 0x010B, SuccessRule::Status};
+constexpr CallRow CheckMonitorConnected{"CheckMonitorConnected", kMachineGroup, 0x000C, SuccessRule::Status};
+constexpr CallRow GetPanelType{"GetPanelType", kMachineGroup, 0x000D, SuccessRule::Status};
+constexpr CallRow GetDisplayBrightness{"GetDisplayBrightness", kMachineGroup, 0x0007, SuccessRule::Status};
+constexpr CallRow SetDisplayBrightness{"SetDisplayBrightness", kMachineGroup, 0x0107, SuccessRule::Status};
+constexpr CallRow GetDisplayContrast{"GetDisplayContrast", kMachineGroup, 0x0006, SuccessRule::Status};
+constexpr CallRow SetDisplayContrast{"SetDisplayContrast", kMachineGroup, 0x0106, SuccessRule::Status};
 
 }  // namespace tlw::row

@@ -46,9 +46,26 @@ struct InfoState {
     std::uint8_t ide[kIdeDriveCount][2] = {{1, 1}, {0, 0}, {2, 0}, {0, 0}};
 };
 
+// The display: the boot display (a setup setting), the display in use, the
+// external monitor's plug, and the LCD panel with its levels.
+struct DisplayState {
+    // What loading the setup defaults restores.
+    struct Settings {
+        std::uint8_t bootDisplay = 3;  // 2 both, 3 auto detect
+    } settings;
+    std::uint8_t displayDevice = 1;  // 0 external monitor only, 1 LCD panel only, 2 both
+    bool monitorConnected = false;
+    std::uint8_t panelType = 1;      // 0: no contrast control
+    std::uint8_t brightness = 5;
+    std::uint8_t brightnessMin = 0, brightnessMax = 7;
+    std::uint8_t contrast = 8;
+    std::uint8_t contrastMin = 0, contrastMax = 15;
+};
+
 struct NotebookState {
     ShellState shell;
     InfoState info;
+    DisplayState display;
     std::vector<Refusal> refusals;
 
     const Refusal* RefusalFor(const std::string& call) const;

@@ -102,4 +102,18 @@ void StateKeys::HexBytes(const char* name, std::uint8_t* value, std::size_t coun
     });
 }
 
+void StateKeys::BytePair(const char* name, std::uint8_t& first, std::uint8_t& second, const char* help) {
+    Visit(name, help, std::to_string(first) + " " + std::to_string(second), "two bytes, e.g. 0 15",
+          [&](const std::string& text) {
+              const std::size_t gap = text.find_first_of(" \t");
+              const std::size_t next = text.find_first_not_of(" \t", gap);
+              if (gap == std::string::npos || next == std::string::npos) return false;
+              unsigned long a = 0, b = 0;
+              if (!ParseNumber(text.substr(0, gap), 0xFF, a) || !ParseNumber(text.substr(next), 0xFF, b)) return false;
+              first = static_cast<std::uint8_t>(a);
+              second = static_cast<std::uint8_t>(b);
+              return true;
+          });
+}
+
 }  // namespace tlw::sim

@@ -22,6 +22,9 @@ public:
     void OnOff(const char* name, bool& value, const char* help);
     // A byte written in decimal; read in decimal or 0x hex.
     void Byte(const char* name, std::uint8_t& value, const char* help);
+    // Two bytes in decimal, "0 15": a lower and an upper bound, kept as given
+    // (an upper below the lower is a BIOS answer worth simulating).
+    void BytePair(const char* name, std::uint8_t& first, std::uint8_t& second, const char* help);
     // Bytes in hex, "1E 30 2E" or "1e302e"; at most `most` of them; empty for none.
     void ByteList(const char* name, std::vector<std::uint8_t>& value, std::size_t most, const char* help);
     // Exactly `count` bytes in hex, "01 00" or "0100".

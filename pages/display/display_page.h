@@ -1,16 +1,49 @@
-// The display device page: boot display, display in use, brightness and contrast.
+// The display device page: the boot display (written on Apply, read by the
+// BIOS at the next boot), the display in use and the panel's brightness and
+// contrast (sent to the BIOS the moment the user acts).
 #pragma once
 
-#include "pages/page_base.h"
 #include "controls/palette_bitmap_button.h"
+#include "pages/display/display_settings.h"
+#include "pages/settings_page.h"
+#include "win/track_bar.h"
 
-class CDisplayPage : public CMyPropertyPage {
+class CDisplayPage : public CSettingsPage {
 public:
     CDisplayPage();
 
+    // The boot display as Apply last wrote it, then as the BIOS holds it,
+    // with the focus on its button.
+    void RestorePreviousSettings() override;
+
 protected:
+    tlw::SettingsModel& model() override { return bootDisplay_; }
+    // The boot display buttons.
+    void ShowSettings() override;
+
     bool OnInit() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    struct LevelControls {
+        tlw::PanelLevel level;
+        int labelId;
+        int trackBarId;
+        UINT levelId;  // the label's format with the level
+    };
+    static const LevelControls kLevels[2];
+
+    void ShowDisplayDevice(std::uint8_t device);
+    void OnDisplayDeviceClicked(int id);
+    // Enables the level controls and shows the levels the BIOS holds.
+    void ShowPanelLevels();
+    void EnableLevels(bool enable) const;
+    void ShowLevel(const LevelControls& controls, int level) const;
+    void OnTrackBarMoved(HWND trackBar);
+
     CPaletteBitmapButton m_picture;
+    tlw::BootDisplaySettings bootDisplay_;
+    tlw::DisplaySwitch displaySwitch_;
+    tlw::PanelLevels panelLevels_;
 };
