@@ -36,8 +36,14 @@ struct ShellState {
     bool hotkeyButtonOn = true;
 };
 
+// The power-on password (the setup password is the shell's).
+struct PasswordState {
+    std::vector<std::uint8_t> powerOnPassword;  // keyboard scan codes; empty: none
+};
+
 struct NotebookState {
     ShellState shell;
+    PasswordState password;
     std::vector<Refusal> refusals;
 
     const Refusal* RefusalFor(const std::string& call) const;

@@ -5,9 +5,11 @@
 namespace tlw::sim {
 
 extern const Area kShellArea;
+extern const Area kPasswordArea;
 
 const Area* const kAreas[] = {
     &kShellArea,
+    &kPasswordArea,
 };
 const std::size_t kAreaCount = sizeof kAreas / sizeof kAreas[0];
 
