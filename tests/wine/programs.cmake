@@ -11,3 +11,7 @@ list(APPEND wine_sheet_tests_SOURCES tests/wine/app/sheet_fixture.cpp tests/wine
 # The simulated notebook's Win32 files and the simulated restart, in process.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_simulator_tests)
 set(wine_simulator_tests_SOURCES tests/wine/sim/state_file_win_test.cpp tests/wine/app/restart_test.cpp)
+# The password boxes, dialogs and page, typed at with real keys.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_password_tests)
+set(wine_password_tests_SOURCES tests/wine/pages/password_test.cpp tests/wine/pages/typing.cpp
+  tests/wine/app/sheet_fixture.cpp)
