@@ -15,12 +15,12 @@ void CChangePasswordDlg::SetRecord(const tlw::PasswordRecord& record) {
 bool CChangePasswordDlg::OnInit() {
     toggled_ = false;
     const bool powerOn = mode_ == PasswordMode::PowerOn;
-    const HICON icon = ::LoadIconA(win::ResourceModule(),
-                                   MAKEINTRESOURCEA(powerOn ? IDI_POWER_ON_PASSWORD : IDI_SETUP_PASSWORD));
+    const auto icon = static_cast<HICON>(::LoadImageA(win::ResourceModule(),
+        MAKEINTRESOURCEA(powerOn ? IDI_POWER_ON_PASSWORD : IDI_SETUP_PASSWORD), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     SetText(win::LoadText(powerOn ? IDS_CHANGE_POWER_ON_PASSWORD : IDS_CHANGE_SETUP_PASSWORD));
     SetItemText(IDC_PASSWORD_EXPLANATION, win::LoadText(powerOn ? IDS_POWER_ON_PASSWORD_INFO : IDS_SETUP_PASSWORD_INFO));
     SetItemText(IDC_ENABLE_PASSWORD, win::LoadText(powerOn ? IDS_ENABLE_POWER_ON_PASSWORD : IDS_ENABLE_SETUP_PASSWORD));
-    if (icon) ::SendDlgItemMessageA(hwnd_, IDC_PASSWORD_ICON, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    if (icon) ::SendMessageA(Item(IDC_PASSWORD_ICON), STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     SetItemText(IDC_NEW_PASSWORD_LABEL, win::LoadText(IDS_NEW_PASSWORD));
     SetItemText(IDC_CONFIRM_PASSWORD_LABEL, win::LoadText(IDS_CONFIRM_PASSWORD));
     SetItemText(IDOK, win::LoadText(IDS_OK));
@@ -28,8 +28,8 @@ bool CChangePasswordDlg::OnInit() {
 
     newBox_.Bind(hwnd_, IDC_NEW_PASSWORD);
     confirmBox_.Bind(hwnd_, IDC_CONFIRM_PASSWORD);
-    ::CheckDlgButton(hwnd_, IDC_ENABLE_PASSWORD, enabled() ? BST_CHECKED : BST_UNCHECKED);
-    record_.enabled = ::IsDlgButtonChecked(hwnd_, IDC_ENABLE_PASSWORD) == BST_CHECKED ? 1 : 0;
+    ::SendMessageA(Item(IDC_ENABLE_PASSWORD), BM_SETCHECK, enabled() ? BST_CHECKED : BST_UNCHECKED, 0);
+    record_.enabled = Checked() ? 1 : 0;
     newBox_.SetRecord(record_);
     confirmBox_.SetRecord(record_);
     EnableBoxes();
@@ -47,7 +47,7 @@ bool CChangePasswordDlg::OnCommand(int id, int code, HWND control) {
 
 void CChangePasswordDlg::OnToggle() {
     toggled_ = true;
-    record_.enabled = ::IsDlgButtonChecked(hwnd_, IDC_ENABLE_PASSWORD) == BST_CHECKED ? 1 : 0;
+    record_.enabled = Checked() ? 1 : 0;
     const tlw::PasswordRecord fresh = tlw::PasswordRecord::State(enabled());
     for (CPasswordEdit* box : {&newBox_, &confirmBox_}) {
         box->SetRecord(fresh);
@@ -79,6 +79,10 @@ void CChangePasswordDlg::OnCancel() {
     // Only the check box's flag may have moved during this opening.
     record_.enabled = enabledAtOpening_;
     End(IDCANCEL);
+}
+
+bool CChangePasswordDlg::Checked() const {
+    return ::SendMessageA(Item(IDC_ENABLE_PASSWORD), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void CChangePasswordDlg::EnableBoxes() const {

@@ -28,6 +28,7 @@ protected:
 
 private:
     bool enabled() const { return record_.enabled != 0; }
+    bool Checked() const;  // the check box
     // The two boxes, their labels and frame follow the check box.
     void EnableBoxes() const;
     void FocusNewBox() const;

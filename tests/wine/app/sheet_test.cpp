@@ -390,7 +390,11 @@ TEST_F(ProgramPages, EveryPageFindsTheSheetAndOKWithoutChangesWritesOnlyTheCheck
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(hosts, std::vector<CPageHost*>(CAllControlsSheet::kPageCount, sheet_.get()));
-    const auto log = Log();
+    // Pages read their settings when first shown; the writes are what counts.
+    std::vector<std::string> log;
+    for (const std::string& line : Log()) {
+        if (line.rfind("Ask", 0) != 0 && line.rfind("Get", 0) != 0) log.push_back(line);
+    }
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].rfind("CMOSChecksum ", 0), 0u);
 }

@@ -1,6 +1,7 @@
 // The password boxes, the change password dialog, the start-up prompt and the
 // password page, typed at with real keys under Wine.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -367,6 +368,79 @@ TEST_F(PasswordPage, BothChangedWritesThePowerOnPasswordFirstAndUncheckedSetupIs
                             "CMOSChecksum EAX=00009610 EBX=00000112 ECX=00000000",
                         }));
     EXPECT_NE(StateText().find("setup_password = \n"), std::string::npos) << StateText();
+}
+
+// tlw.exe itself on a notebook with a setup password: the gate before the sheet.
+class ProgramGate : public ::testing::Test {
+protected:
+    ProgramGate() {
+        WriteText(dir_.File("notebook.ini"), "setup_password = " + Hex(ScanCodes("7x"), " ") + "\n");
+    }
+    Launch Simulated() const { return {"", dir_.File("notebook.ini"), dir_.File("requests.log"), dir_.path(), ""}; }
+
+    // The prompt of `tlw`, in front: the "Tallowin" window with a password box.
+    static HWND PromptOf(const Process& tlw) {
+        HWND window = WaitForWindow("#32770", "Tallowin", tlw.id(), 60000);
+        if (!window || !::GetDlgItem(window, IDC_PROMPT_PASSWORD)) return nullptr;
+        EXPECT_TRUE(BringToFront(window));
+        return window;
+    }
+    // A message box of tlw.exe saying `text`, answered.
+    static bool Told(const Process& tlw, const std::string& text) {
+        HWND box = WaitForWindow("#32770", "tlw", tlw.id(), kSheetWait);
+        if (!box) return false;
+        EXPECT_NE(StaticTextsOf(box).find(text), std::string::npos) << StaticTextsOf(box);
+        PressButton(box, IDOK);
+        return WaitForWindowGone(box, kSheetWait);
+    }
+    std::vector<std::string> Log() const { return ReadLines(dir_.File("requests.log")); }
+
+    TempDir dir_;
+};
+
+TEST_F(ProgramGate, TheRightKeysAfterTwoWrongOnesOpenTheSheet) {
+    Process tlw(Simulated());
+    HWND prompt = PromptOf(tlw);
+    ASSERT_NE(prompt, nullptr);
+    for (const char* wrong : {"x7", "7"}) {
+        TypeInto(prompt, IDC_PROMPT_PASSWORD, wrong, static_cast<int>(std::string(wrong).size()));
+        PressButton(prompt, IDOK);
+        EXPECT_TRUE(Told(tlw, "Invalid password."));
+    }
+    TypeInto(prompt, IDC_PROMPT_PASSWORD, "7X", 2);
+    PressButton(prompt, IDOK);
+    ASSERT_TRUE(WaitForWindowGone(prompt, kSheetWait));
+    HWND sheet = WaitForWindow("#32770", "Tallowin", tlw.id(), kSheetWait);
+    ASSERT_NE(sheet, nullptr);
+    EXPECT_NE(::FindWindowExA(sheet, nullptr, WC_TABCONTROLA, nullptr), nullptr) << "the settings sheet";
+    ::PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(tlw.WaitForExit(kSheetWait));
+    EXPECT_EQ(LinesOf(Log(), "SetChkSetupPasswd").size(), 3u);
+    EXPECT_EQ(LinesOf(Log(), "SetHotkeyButton").size(), 2u) << "off before the sheet, on after it";
+}
+
+TEST_F(ProgramGate, ThreeWrongEntriesEndTheProgramAndCancelEndsItSilently) {
+    {
+        Process tlw(Simulated());
+        HWND prompt = PromptOf(tlw);
+        ASSERT_NE(prompt, nullptr);
+        for (int i = 0; i < 3; ++i) {
+            TypeInto(prompt, IDC_PROMPT_PASSWORD, "x", 1);
+            PressButton(prompt, IDOK);
+            EXPECT_TRUE(Told(tlw, "Invalid password."));
+        }
+        EXPECT_TRUE(Told(tlw, "Password incorrect over 3 times !!! Program Ends."));
+        EXPECT_TRUE(tlw.WaitForExit(kSheetWait));
+    }
+    {
+        Process tlw(Simulated());
+        HWND prompt = PromptOf(tlw);
+        ASSERT_NE(prompt, nullptr);
+        PressButton(prompt, IDCANCEL);
+        EXPECT_TRUE(tlw.WaitForExit(kSheetWait));
+    }
+    EXPECT_TRUE(LinesOf(Log(), "SetHotkeyButton").empty()) << "the sheet never opened";
+    EXPECT_EQ(LinesOf(Log(), "SetChkSetupPasswd").size(), 3u);
 }
 
 }  // namespace
