@@ -2,6 +2,7 @@
 #include "tests/wine/pages/typing.h"
 
 #include "tests/wine/app/sheet_fixture.h"
+#include "tests/wine/harness.h"
 
 namespace wt {
 
@@ -44,6 +45,12 @@ int TextLength(HWND window) { return static_cast<int>(::SendMessageA(window, WM_
 
 bool ShowsLength(HWND edit, int length) {
     return Eventually([&] { return TextLength(edit) == length; }, 3000);
+}
+
+std::string WhyEditsCannotBeTypedAt() {
+    if (WhyWow64HasNoDisplay().empty()) return "";
+    return "Wine 8's WoW64 mode: keys reach this 32-bit process with their scan codes, but an edit control "
+           "given a character crashes drawing it without a display driver (see wow64_keyboard_probe)";
 }
 
 }  // namespace wt
