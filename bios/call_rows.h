@@ -34,6 +34,10 @@ constexpr CallRow GetIdeType{"GetIdeType", kSetupGroup, 0x000A, SuccessRule::Sta
 // the boot sequence and the first hard disk, the simple boot flag and fast
 // POST, the power-on password (the setup password's rows are the shell's),
 // the fan.
+constexpr CallRow AskPowerOnPasswd{"AskPowerOnPasswd", kSetupGroup, 0x0107, SuccessRule::Ah};
+constexpr CallRow DisablePowerOnPasswd{"DisablePowerOnPasswd", kSetupGroup, 0x0007, SuccessRule::Status};
+constexpr CallRow SetChkPowerOnPasswd{"SetChkPowerOnPasswd", kSetupGroup, 0x0007, SuccessRule::Ah};
+constexpr CallRow DisableSetupPasswd{"DisableSetupPasswd", kSetupGroup, 0x0008, SuccessRule::Ah};
 
 // ---- Display (bios/display_calls): the boot display, the display in use, the
 // monitor check, the panel type, brightness and contrast with their ranges.

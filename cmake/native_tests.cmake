@@ -29,6 +29,9 @@ target_sources(native_tests PRIVATE
   tests/native/pages/settings_model_test.cpp
   tests/native/pages/display_settings_test.cpp
 )
+# The password calls, the password boxes' key filter, the password page's model.
+target_sources(native_tests PRIVATE tests/native/bios/password_calls_test.cpp
+  tests/native/controls/password_keys_test.cpp tests/native/pages/password_settings_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_page_models)
 gtest_discover_tests(native_tests)
 

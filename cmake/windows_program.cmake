@@ -34,6 +34,7 @@ add_library(tlw_app STATIC
   app/saved_button_actions.cpp
   app/driver_selection.cpp
   app/settings_window.cpp
+  app/password_prompt_dlg.cpp
   win/help.cpp
   pages/page_base.cpp
   pages/page_host.cpp
@@ -47,6 +48,8 @@ add_library(tlw_app STATIC
   pages/boot/post_page.cpp
   pages/boot/startup_page.cpp
   pages/password/password_page.cpp
+  pages/password/change_password_dlg.cpp
+  controls/password_edit.cpp
   pages/display/display_page.cpp
   controls/palette_bitmap_button.cpp
   bios/device_driver_win.cpp)

@@ -29,3 +29,7 @@ target_link_options(native_tests PRIVATE ${TLW_LINK_OPTIONS})
 add_executable(wow64_display_probe tests/wine/wow64_display_probe.cpp)
 target_link_libraries(wow64_display_probe PRIVATE gdi32)
 target_link_options(wow64_display_probe PRIVATE ${TLW_LINK_OPTIONS})
+
+# Shows what keys do in a 32-bit process under WoW64 (see tests/wine/wow64_keyboard_probe.cpp).
+add_executable(wow64_keyboard_probe tests/wine/wow64_keyboard_probe.cpp)
+target_link_options(wow64_keyboard_probe PRIVATE ${TLW_LINK_OPTIONS})

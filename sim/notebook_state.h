@@ -62,10 +62,16 @@ struct DisplayState {
     std::uint8_t contrastMin = 0, contrastMax = 15;
 };
 
+// The power-on password (the setup password is the shell's).
+struct PasswordState {
+    std::vector<std::uint8_t> powerOnPassword;  // keyboard scan codes; empty: none
+};
+
 struct NotebookState {
     ShellState shell;
     InfoState info;
     DisplayState display;
+    PasswordState password;
     std::vector<Refusal> refusals;
 
     const Refusal* RefusalFor(const std::string& call) const;

@@ -7,11 +7,13 @@ namespace tlw::sim {
 extern const Area kShellArea;
 extern const Area kInfoArea;
 extern const Area kDisplayArea;
+extern const Area kPasswordArea;
 
 const Area* const kAreas[] = {
     &kShellArea,
     &kInfoArea,
     &kDisplayArea,
+    &kPasswordArea,
 };
 const std::size_t kAreaCount = sizeof kAreas / sizeof kAreas[0];
 

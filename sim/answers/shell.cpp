@@ -2,6 +2,7 @@
 // defaults, setup password and power-button actions.
 #include "bios/call_rows.h"
 #include "sim/answers/area.h"
+#include "sim/answers/password.h"
 
 namespace tlw::sim {
 namespace {
@@ -21,31 +22,9 @@ void SetupDefaults(Request& r) {
     r.Changed();
 }
 
-// Also answers AskSetupPasswd: the same function with BH = 1.
-void SetupPassword(Request& r) {
-    std::vector<std::uint8_t>& stored = r.state.shell.setupPassword;
-    switch (r.bh()) {
-        case 0:  // disable
-            stored.clear();
-            return r.Changed();
-        case 1:  // ask
-            return r.SetAh(stored.empty() ? kAhNotSet : 0);
-        case 2:    // store a new one
-        case 3: {  // check
-            const std::size_t count = r.in.ecx & 0xFFFF;
-            std::vector<std::uint8_t> codes;
-            if (count > 8 || !r.ReadBuffer(count, codes)) return r.Refuse(kAhBadArgument);
-            if (r.bh() == 2) {
-                stored = codes;
-                return r.Changed();
-            }
-            if (stored.empty()) return r.SetAh(kAhNotSet);
-            return r.SetAh(codes == stored ? 0 : kAhWrongPassword);
-        }
-        default:
-            return r.Refuse(kAhUnsupported);
-    }
-}
+// Also answers AskSetupPasswd and DisableSetupPasswd: the same function with
+// BH = 1 and BH = 0.
+void SetupPassword(Request& r) { AnswerPassword(r, r.state.shell.setupPassword); }
 
 void PowerButtonAction(Request& r) {
     const std::uint8_t button = r.in.ecx >> 8 & 0xFF;

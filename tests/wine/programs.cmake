@@ -14,3 +14,7 @@ set(wine_simulator_tests_SOURCES tests/wine/sim/state_file_win_test.cpp tests/wi
 # The display device page in the program's sheet.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_display_tests)
 set(wine_display_tests_SOURCES tests/wine/pages/display_page_test.cpp tests/wine/app/sheet_fixture.cpp)
+# The password boxes, dialogs and page, typed at with real keys.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_password_tests)
+set(wine_password_tests_SOURCES tests/wine/pages/password_test.cpp tests/wine/pages/typing.cpp
+  tests/wine/app/sheet_fixture.cpp)

@@ -140,8 +140,12 @@ TEST_F(Startup, RefusedPlatformCheckShowsTheMessageThenEnds) {
     EXPECT_TRUE(wt::TopLevelWindowsOf(tlw.id()).empty());
 }
 
-TEST_F(Startup, ASetSetupPasswordKeepsTheSettingsClosed) {
+TEST_F(Startup, ASetSetupPasswordIsAskedForBeforeTheSettingsAndCancelEndsTheProgram) {
     wt::Process tlw(Simulated("", "setup_password = 1E 30 2E\n"));
+    HWND prompt = wt::WaitForWindow("#32770", "Tallowin", tlw.id(), kStartTimeout);
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_NE(::GetDlgItem(prompt, 1154), nullptr) << "the password prompt, not the sheet";
+    wt::PressButton(prompt, IDCANCEL);
     ASSERT_TRUE(tlw.WaitForExit(kStartTimeout));
     const auto log = Log();
     ASSERT_EQ(log.size(), 2u);

@@ -1,0 +1,56 @@
+// Keyboard input through Wine's keyboard layer.
+#include "tests/wine/pages/typing.h"
+
+#include "tests/wine/app/sheet_fixture.h"
+#include "tests/wine/harness.h"
+
+namespace wt {
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+bool BringToFront(HWND window) {
+    ::SetForegroundWindow(window);
+    return Eventually([&] { return ::GetForegroundWindow() == window; }, 3000);
+}
+
+bool FocusControl(HWND dialog, int id) {
+    HWND control = ::GetDlgItem(dialog, id);
+    ::PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    return Eventually([&] { return FocusOf(dialog) == control; }, 3000);
+}
+
+std::uint8_t ScanCodeOf(WORD vk) { return static_cast<std::uint8_t>(::MapVirtualKeyA(vk, 0)); }
+
+void PressKey(WORD vk, bool shift) {
+    const BYTE scan = ScanCodeOf(vk);
+    if (shift) ::keybd_event(VK_SHIFT, ScanCodeOf(VK_SHIFT), 0, 0);
+    ::keybd_event(static_cast<BYTE>(vk), scan, 0, 0);
+    ::keybd_event(static_cast<BYTE>(vk), scan, KEYEVENTF_KEYUP, 0);
+    if (shift) ::keybd_event(VK_SHIFT, ScanCodeOf(VK_SHIFT), KEYEVENTF_KEYUP, 0);
+}
+
+void TypeText(const std::string& text) {
+    for (char c : text) {
+        const SHORT key = ::VkKeyScanA(c);
+        PressKey(static_cast<WORD>(key & 0xFF), (key & 0x100) != 0);
+    }
+}
+
+int TextLength(HWND window) { return static_cast<int>(::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)); }
+
+bool ShowsLength(HWND edit, int length) {
+    return Eventually([&] { return TextLength(edit) == length; }, 3000);
+}
+
+std::string WhyEditsCannotBeTypedAt() {
+    if (WhyWow64HasNoDisplay().empty()) return "";
+    return "Wine 8's WoW64 mode: keys reach this 32-bit process with their scan codes, but an edit control "
+           "given a character crashes drawing it without a display driver (see wow64_keyboard_probe)";
+}
+
+}  // namespace wt
