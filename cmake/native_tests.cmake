@@ -26,6 +26,15 @@ target_compile_definitions(native_tests PRIVATE TALLOWIN_SOURCE_DIR="${CMAKE_SOU
 target_sources(native_tests PRIVATE
   tests/native/pages/settings_model_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_page_models)
+# The DMI walk, on real machines' tables (TALLOWIN_SMBIOS_TABLES) and small ones.
+set(TALLOWIN_SMBIOS_TABLES "${CMAKE_SOURCE_DIR}/../shared/testdata/smbios" CACHE PATH
+  "Folder of real SMBIOS structure tables with their expected.tsv")
+get_filename_component(smbios_tables "${TALLOWIN_SMBIOS_TABLES}" ABSOLUTE)
+target_sources(native_tests PRIVATE
+  tests/native/dmi/identity_walk_test.cpp
+  tests/native/dmi/identity_rows_test.cpp)
+target_link_libraries(native_tests PRIVATE tlw_dmi)
+target_compile_definitions(native_tests PRIVATE TALLOWIN_SMBIOS_TABLES="${smbios_tables}")
 gtest_discover_tests(native_tests)
 
 # The programs cross-built for Windows, run under Wine in the same ctest run:

@@ -102,4 +102,58 @@ void StateKeys::HexBytes(const char* name, std::uint8_t* value, std::size_t coun
     });
 }
 
+namespace {
+
+std::string QuotedText(const std::string& text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\' || c == '"') {
+            quoted += '\\';
+            quoted += c;
+        } else if (c == '#' || byte < 0x20 || byte > 0x7E) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            quoted += escape;
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "\"";
+}
+
+bool ParseQuotedText(const std::string& text, std::string& value) {
+    if (text.size() < 2 || text.front() != '"' || text.back() != '"') return false;
+    std::string result;
+    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
+        if (text[i] == '"') return false;
+        if (text[i] != '\\') {
+            result += text[i];
+            continue;
+        }
+        if (++i + 1 >= text.size()) return false;
+        if (text[i] == '\\' || text[i] == '"') {
+            result += text[i];
+        } else if (text[i] == 'x' && i + 3 < text.size() && HexDigit(text[i + 1]) >= 0 && HexDigit(text[i + 2]) >= 0) {
+            const char byte = static_cast<char>(HexDigit(text[i + 1]) << 4 | HexDigit(text[i + 2]));
+            if (byte == 0) return false;  // a text ends at its NUL
+            result += byte;
+            i += 2;
+        } else {
+            return false;
+        }
+    }
+    value = result;
+    return true;
+}
+
+}  // namespace
+
+void StateKeys::Text(const char* name, std::string& value, const char* help) {
+    Visit(name, help, QuotedText(value), "a text, bare or in double quotes", [&](const std::string& text) {
+        if (text.empty() || text.front() != '"') return value = text, true;
+        return ParseQuotedText(text, value);
+    });
+}
+
 }  // namespace tlw::sim
