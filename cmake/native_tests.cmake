@@ -25,6 +25,7 @@ target_compile_definitions(native_tests PRIVATE TALLOWIN_SOURCE_DIR="${CMAKE_SOU
 # The pages' settings models; a page's model test is one line here.
 target_sources(native_tests PRIVATE
   tests/native/pages/settings_model_test.cpp)
+target_sources(native_tests PRIVATE tests/native/pages/identity_settings_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_page_models)
 # The DMI walk, on real machines' tables (TALLOWIN_SMBIOS_TABLES) and small ones.
 set(TALLOWIN_SMBIOS_TABLES "${CMAKE_SOURCE_DIR}/../shared/testdata/smbios" CACHE PATH
@@ -32,7 +33,8 @@ set(TALLOWIN_SMBIOS_TABLES "${CMAKE_SOURCE_DIR}/../shared/testdata/smbios" CACHE
 get_filename_component(smbios_tables "${TALLOWIN_SMBIOS_TABLES}" ABSOLUTE)
 target_sources(native_tests PRIVATE
   tests/native/dmi/identity_walk_test.cpp
-  tests/native/dmi/identity_rows_test.cpp)
+  tests/native/dmi/identity_rows_test.cpp
+  tests/native/sim/identity_answers_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_dmi)
 target_compile_definitions(native_tests PRIVATE TALLOWIN_SMBIOS_TABLES="${smbios_tables}")
 gtest_discover_tests(native_tests)
