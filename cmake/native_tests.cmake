@@ -37,6 +37,11 @@ target_sources(native_tests PRIVATE
   tests/native/sim/identity_answers_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_dmi)
 target_compile_definitions(native_tests PRIVATE TALLOWIN_SMBIOS_TABLES="${smbios_tables}")
+# A bounded fuzz run of the walk, natively under the sanitizers (./scripts/fuzz runs longer ones).
+if(NOT WIN32)
+  add_test(NAME dmi_walk_fuzz COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz --runs 50000 --tables ${smbios_tables})
+  set_tests_properties(dmi_walk_fuzz PROPERTIES TIMEOUT 300)
+endif()
 gtest_discover_tests(native_tests)
 
 # The programs cross-built for Windows, run under Wine in the same ctest run:

@@ -44,6 +44,7 @@ add_library(tlw_app STATIC
   app/system_restart.cpp
   app/all_controls_sheet.cpp
   pages/info/info_viewer_page.cpp
+  pages/info/asset_tag_dlg.cpp
   pages/boot/post_page.cpp
   pages/boot/startup_page.cpp
   pages/password/password_page.cpp

@@ -11,3 +11,7 @@ list(APPEND wine_sheet_tests_SOURCES tests/wine/app/sheet_fixture.cpp tests/wine
 # The simulated notebook's Win32 files and the simulated restart, in process.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_simulator_tests)
 set(wine_simulator_tests_SOURCES tests/wine/sim/state_file_win_test.cpp tests/wine/app/restart_test.cpp)
+# The information page's identity: the asset tag dialog, the DMI proxies and the asset tag flow.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_identity_tests)
+set(wine_identity_tests_SOURCES tests/wine/pages/asset_tag_dlg_test.cpp tests/wine/pages/identity_test.cpp
+  tests/wine/app/sheet_fixture.cpp)
