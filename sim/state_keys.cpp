@@ -104,19 +104,24 @@ void StateKeys::HexBytes(const char* name, std::uint8_t* value, std::size_t coun
 
 namespace {
 
+// True when `text` holds an escape, \xHH, at `at`.
+bool EscapeAt(const std::string& text, std::size_t at) {
+    return at + 3 < text.size() && text.compare(at, 2, "\\x") == 0 && HexDigit(text[at + 2]) >= 0 &&
+           HexDigit(text[at + 3]) >= 0;
+}
+
 std::string QuotedText(const std::string& text) {
     std::string quoted = "\"";
-    for (char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\' || c == '"') {
-            quoted += '\\';
-            quoted += c;
-        } else if (c == '#' || byte < 0x20 || byte > 0x7E) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // A backslash stands for itself (Windows paths read as they are)
+        // unless it would begin an escape.
+        if (byte == '#' || byte == '"' || byte < 0x20 || byte > 0x7E || (byte == '\\' && EscapeAt(text, i))) {
             char escape[8];
             std::snprintf(escape, sizeof escape, "\\x%02X", byte);
             quoted += escape;
         } else {
-            quoted += c;
+            quoted += text[i];
         }
     }
     return quoted + "\"";
@@ -124,24 +129,18 @@ std::string QuotedText(const std::string& text) {
 
 bool ParseQuotedText(const std::string& text, std::string& value) {
     if (text.size() < 2 || text.front() != '"' || text.back() != '"') return false;
+    const std::string inside = text.substr(1, text.size() - 2);
     std::string result;
-    for (std::size_t i = 1; i + 1 < text.size(); ++i) {
-        if (text[i] == '"') return false;
-        if (text[i] != '\\') {
-            result += text[i];
+    for (std::size_t i = 0; i < inside.size(); ++i) {
+        if (inside[i] == '"') return false;
+        if (!EscapeAt(inside, i)) {
+            result += inside[i];
             continue;
         }
-        if (++i + 1 >= text.size()) return false;
-        if (text[i] == '\\' || text[i] == '"') {
-            result += text[i];
-        } else if (text[i] == 'x' && i + 3 < text.size() && HexDigit(text[i + 1]) >= 0 && HexDigit(text[i + 2]) >= 0) {
-            const char byte = static_cast<char>(HexDigit(text[i + 1]) << 4 | HexDigit(text[i + 2]));
-            if (byte == 0) return false;  // a text ends at its NUL
-            result += byte;
-            i += 2;
-        } else {
-            return false;
-        }
+        const char byte = static_cast<char>(HexDigit(inside[i + 2]) << 4 | HexDigit(inside[i + 3]));
+        if (byte == 0) return false;  // a text ends at its NUL
+        result += byte;
+        i += 3;
     }
     value = result;
     return true;

@@ -67,6 +67,23 @@ void Erase(HWND dialog, int id) {
     EXPECT_TRUE(wt::Eventually([&] { return wt::TextOf(edit).empty(); }));
 }
 
+// Under Wine 8's WoW64 mode the keys reach a 32-bit process, but an edit
+// control given a character crashes drawing it (a page fault reading address
+// 0x68): the 32-bit side has no display driver. Typing skips there.
+#define SKIP_IF_EDITS_CANNOT_BE_TYPED_AT()                                                                    \
+    do {                                                                                                   \
+        if (!wt::WhyWow64HasNoDisplay().empty()) {                                                         \
+            GTEST_SKIP() << "Wine 8's WoW64 mode: an edit control given a character crashes drawing it "     \
+                            "without a display driver";                                                    \
+        }                                                                                                  \
+    } while (false)
+
+// Puts `text` into edit `id` as WM_SETTEXT does, which notifies the dialog of
+// the change as typing does, without drawing a character.
+void SetEditText(HWND dialog, int id, const std::string& text) {
+    ::SetDlgItemTextA(dialog, id, text.c_str());
+}
+
 bool Enabled(HWND dialog, int id) { return ::IsWindowEnabled(::GetDlgItem(dialog, id)) != FALSE; }
 
 // The message box the dialog owns, waited for.
@@ -113,6 +130,7 @@ TEST(AssetTagDialog, ShowsItsTextsAndOkWithoutTypingCancels) {
 }
 
 TEST(AssetTagDialog, AMismatchIsSaidAndKeepsTheDialogOpenUntilTheTwoMatch) {
+    SKIP_IF_EDITS_CANNOT_BE_TYPED_AT();
     tlw::AssetTagEntry entry;
     const INT_PTR result = ShowDialog(entry, [](HWND dialog) {
         TypeInto(dialog, IDC_NEW_ASSET_TAG, "A1234");
@@ -140,6 +158,7 @@ TEST(AssetTagDialog, AMismatchIsSaidAndKeepsTheDialogOpenUntilTheTwoMatch) {
 }
 
 TEST(AssetTagDialog, ASecondShowingShowsTheTextsAcceptedAndCancelKeepsThem) {
+    SKIP_IF_EDITS_CANNOT_BE_TYPED_AT();
     tlw::AssetTagEntry entry;
     ASSERT_EQ(ShowDialog(entry,
                          [](HWND dialog) {
@@ -165,6 +184,7 @@ TEST(AssetTagDialog, ASecondShowingShowsTheTextsAcceptedAndCancelKeepsThem) {
 }
 
 TEST(AssetTagDialog, TypedAndErasedTextsMatchAsAnEmptyTag) {
+    SKIP_IF_EDITS_CANNOT_BE_TYPED_AT();
     tlw::AssetTagEntry entry;
     EXPECT_EQ(ShowDialog(entry,
                          [](HWND dialog) {
@@ -174,6 +194,41 @@ TEST(AssetTagDialog, TypedAndErasedTextsMatchAsAnEmptyTag) {
                          }),
               IDOK);
     EXPECT_EQ(entry.newTag, "");
+}
+
+TEST(AssetTagDialog, TextsSetWithoutKeysAreCheckedOnOk) {
+    // The same decisions as the typed tests, the texts changed without keys.
+    if (!wt::WhyWow64HasNoDisplay().empty()) {
+        GTEST_SKIP() << "Wine 8's WoW64 mode: the edit control sends no EN_CHANGE for a text set by WM_SETTEXT "
+                        "in a process without a display driver (seen here, cause open)";
+    }
+    tlw::AssetTagEntry entry;
+    const INT_PTR result = ShowDialog(entry, [](HWND dialog) {
+        SetEditText(dialog, IDC_NEW_ASSET_TAG, "A1234");
+        EXPECT_TRUE(Enabled(dialog, IDC_CONFIRM_ASSET_TAG));
+        SetEditText(dialog, IDC_CONFIRM_ASSET_TAG, "a1234");
+        wt::Click(dialog, IDOK);
+        HWND box = MessageBoxOf(dialog);
+        ASSERT_NE(box, nullptr) << "no mismatch message";
+        EXPECT_NE(wt::StaticTextsOf(box).find("The Asset Tag number you typed did not match."), std::string::npos);
+        wt::Click(box, IDOK);
+        EXPECT_TRUE(wt::WaitForWindowGone(box, wt::kSheetWait));
+        ASSERT_TRUE(::IsWindow(dialog)) << "the dialog stays open";
+        SetEditText(dialog, IDC_CONFIRM_ASSET_TAG, "A1234");
+        wt::Click(dialog, IDOK);
+        EXPECT_TRUE(wt::WaitForWindowGone(dialog, wt::kSheetWait));
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(entry.newTag, "A1234");
+    EXPECT_TRUE(entry.newTagChanged && entry.confirmationChanged);
+    // Shown again, the accepted texts are back and OK alone accepts them.
+    EXPECT_EQ(ShowDialog(entry,
+                         [](HWND dialog) {
+                             EXPECT_EQ(wt::TextOf(::GetDlgItem(dialog, IDC_NEW_ASSET_TAG)), "A1234");
+                             EXPECT_FALSE(Enabled(dialog, IDC_CONFIRM_ASSET_TAG));
+                             wt::Click(dialog, IDOK);
+                         }),
+              IDOK);
 }
 
 }  // namespace
