@@ -1,5 +1,5 @@
 // Opening the driver the environment selects; on the simulated notebook,
-// restarts are simulated and logged too.
+// restarts are simulated and logged too, and the DMI proxy is the notebook's.
 #include "app/driver_selection.h"
 
 #include <windows.h>
@@ -7,6 +7,8 @@
 #include "app/system_restart.h"
 #include "bios/bios_channel.h"
 #include "bios/device_driver.h"
+#include "dmi/dmi_proxy.h"
+#include "sim/simulated_dmi_proxy.h"
 #include "sim/simulated_driver.h"
 
 namespace {
@@ -67,7 +69,10 @@ std::unique_ptr<tlw::BiosDriver> SelectedDriver() {
     std::string logPath;
     std::string& error = LastSimulatorError();
     error.clear();
-    if (ReadEnvironment(kStateVariable, statePath) == Variable::Unset) return tlw::OpenDeviceDriver();
+    if (ReadEnvironment(kStateVariable, statePath) == Variable::Unset) {
+        tlw::UseDmiProxy(tlw::DmiDevice());
+        return tlw::OpenDeviceDriver();
+    }
     if (!UsablePath(kStateVariable, statePath, error)) return nullptr;
     if (ReadEnvironment(kLogVariable, logPath) == Variable::Set && !UsablePath(kLogVariable, logPath, error)) {
         return nullptr;
@@ -82,6 +87,9 @@ bool OpenBiosChannel() { return tlw::OpenBiosChannelWith(SelectedDriver()); }
 std::unique_ptr<tlw::BiosDriver> OpenSimulatedNotebook(const std::string& statePath, const std::string& logPath,
                                                        std::string& error) {
     auto simulator = tlw::sim::SimulatedDriver::Open(statePath, logPath, error);
-    if (simulator) SimulateRestarts(LogSimulatedRestart);
+    if (simulator) {
+        SimulateRestarts(LogSimulatedRestart);
+        tlw::UseDmiProxy(std::make_unique<tlw::sim::SimulatedDmiProxy>(statePath, logPath));
+    }
     return simulator;
 }

@@ -29,6 +29,7 @@ constexpr CallRow SetPowerButtonAction{"SetPowerButtonAction", kMachineGroup, 0x
 // IDE devices, serial and parallel port, caches, touch pad, and the asset tag
 // written into the identity data.
 constexpr CallRow GetIdeType{"GetIdeType", kSetupGroup, 0x000A, SuccessRule::Status};
+constexpr CallRow SetAssetTag{"SetAssetTag", kSetupGroup, 0x8113, SuccessRule::Channel};
 
 // ---- Boot, POST, password and fan (bios/boot_calls, bios/password_calls):
 // the boot sequence and the first hard disk, the simple boot flag and fast

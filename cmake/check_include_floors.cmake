@@ -1,7 +1,7 @@
 # Checks that no source file includes a header from a floor above its own.
 # The program's folders are floors, bottom-up:
 #
-#   bios  sim  win  controls  pages  app
+#   bios  dmi  sim  win  controls  pages  app
 #
 # A file may include headers of its own floor and of the floors below it:
 # pages know the controls and the Win32 layer, never the application. res/
@@ -13,7 +13,7 @@
 # Fails, naming each file, line and header, when a file includes upward.
 cmake_minimum_required(VERSION 3.20)
 
-set(floors bios sim win controls pages app)
+set(floors bios dmi sim win controls pages app)
 if(NOT SOURCE_DIR)
   message(FATAL_ERROR "check_include_floors: give -DSOURCE_DIR=<source tree>")
 endif()

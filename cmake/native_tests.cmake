@@ -32,7 +32,23 @@ target_sources(native_tests PRIVATE
 # The password calls, the password boxes' key filter, the password page's model.
 target_sources(native_tests PRIVATE tests/native/bios/password_calls_test.cpp
   tests/native/controls/password_keys_test.cpp tests/native/pages/password_settings_test.cpp)
+target_sources(native_tests PRIVATE tests/native/pages/identity_settings_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_page_models)
+# The DMI walk, on real machines' tables (TALLOWIN_SMBIOS_TABLES) and small ones.
+set(TALLOWIN_SMBIOS_TABLES "${CMAKE_SOURCE_DIR}/../shared/testdata/smbios" CACHE PATH
+  "Folder of real SMBIOS structure tables with their expected.tsv")
+get_filename_component(smbios_tables "${TALLOWIN_SMBIOS_TABLES}" ABSOLUTE)
+target_sources(native_tests PRIVATE
+  tests/native/dmi/identity_walk_test.cpp
+  tests/native/dmi/identity_rows_test.cpp
+  tests/native/sim/identity_answers_test.cpp)
+target_link_libraries(native_tests PRIVATE tlw_dmi)
+target_compile_definitions(native_tests PRIVATE TALLOWIN_SMBIOS_TABLES="${smbios_tables}")
+# A bounded fuzz run of the walk, natively under the sanitizers (./scripts/fuzz runs longer ones).
+if(NOT WIN32)
+  add_test(NAME dmi_walk_fuzz COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz --runs 50000 --tables ${smbios_tables})
+  set_tests_properties(dmi_walk_fuzz PROPERTIES TIMEOUT 300)
+endif()
 gtest_discover_tests(native_tests)
 
 # The programs cross-built for Windows, run under Wine in the same ctest run:

@@ -45,6 +45,7 @@ add_library(tlw_app STATIC
   app/system_restart.cpp
   app/all_controls_sheet.cpp
   pages/info/info_viewer_page.cpp
+  pages/info/asset_tag_dlg.cpp
   pages/boot/post_page.cpp
   pages/boot/startup_page.cpp
   pages/password/password_page.cpp
@@ -52,7 +53,8 @@ add_library(tlw_app STATIC
   controls/password_edit.cpp
   pages/display/display_page.cpp
   controls/palette_bitmap_button.cpp
-  bios/device_driver_win.cpp)
+  bios/device_driver_win.cpp
+  dmi/dmi_device_win.cpp)
 target_link_libraries(tlw_app PUBLIC tlw_sim tlw_win tlw_pictures)
 target_link_libraries(tlw_app PUBLIC tlw_page_models)
 target_include_directories(tlw_app PUBLIC ${CMAKE_SOURCE_DIR}/res)

@@ -10,6 +10,8 @@ build="$root/build"
 packages="cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine64 fonts-wine fonts-liberation libxrender1 libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2
   xvfb xauth x11-utils imagemagick"
+# clang with libFuzzer and the sanitizers' runtimes, for ./scripts/fuzz.
+packages="$packages clang libclang-rt-14-dev"
 
 install_packages() {
   local missing=""

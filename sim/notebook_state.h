@@ -67,11 +67,25 @@ struct PasswordState {
     std::vector<std::uint8_t> powerOnPassword;  // keyboard scan codes; empty: none
 };
 
+// The machine's identity in its DMI table: built from these fields, or read
+// from a real table's file when `dmiTable` names one.
+struct IdentityState {
+    std::string manufacturer = "Simulated Notebooks";
+    std::string productName = "SN-100";
+    std::string serialNumber = "SN100-0001";
+    std::uint8_t uuid[16] = {0x5E, 0x1D, 0x7A, 0x10, 0x0B, 0x43, 0x4C, 0x2E,
+                             0x9A, 0x61, 0x30, 0x0F, 0x52, 0xC8, 0x11, 0x47};
+    std::string assetTag;  // what SetAssetTag last wrote; empty: none
+    std::string dmiTable;  // the path of a real table; empty: the table is built
+};
+
 struct NotebookState {
     ShellState shell;
     InfoState info;
     DisplayState display;
     PasswordState password;
+    IdentityState identity;
+    std::string path;  // the state file's own (not a key): SetAssetTag keeps a table copy beside it
     std::vector<Refusal> refusals;
 
     const Refusal* RefusalFor(const std::string& call) const;

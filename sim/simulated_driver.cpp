@@ -27,6 +27,7 @@ std::unique_ptr<SimulatedDriver> SimulatedDriver::Open(const std::string& stateP
         error = "The simulated notebook's state file " + statePath + " cannot be used: " + problem;
         return nullptr;
     }
+    driver->state_.path = statePath;
     if (!exists && !ReplaceWholeFile(statePath, text, problem)) {
         error = "The simulated notebook's state file " + statePath + " cannot be created: " + problem + ".";
         return nullptr;
@@ -88,6 +89,7 @@ void SimulatedDriver::Refresh() {
             NotebookState state;
             if (!file.Parse(text, reason) || !ReadState(file, state, reason)) break;
             file_ = std::move(file);
+            state.path = statePath_;
             state_ = std::move(state);
             savedText_ = text;
             savePending_ = false;  // the person's file wins over a change it never held

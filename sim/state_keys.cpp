@@ -116,4 +116,57 @@ void StateKeys::BytePair(const char* name, std::uint8_t& first, std::uint8_t& se
           });
 }
 
+namespace {
+
+// True when `text` holds an escape, \xHH, at `at`.
+bool EscapeAt(const std::string& text, std::size_t at) {
+    return at + 3 < text.size() && text.compare(at, 2, "\\x") == 0 && HexDigit(text[at + 2]) >= 0 &&
+           HexDigit(text[at + 3]) >= 0;
+}
+
+std::string QuotedText(const std::string& text) {
+    std::string quoted = "\"";
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        // A backslash stands for itself (Windows paths read as they are)
+        // unless it would begin an escape.
+        if (byte == '#' || byte == '"' || byte < 0x20 || byte > 0x7E || (byte == '\\' && EscapeAt(text, i))) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            quoted += escape;
+        } else {
+            quoted += text[i];
+        }
+    }
+    return quoted + "\"";
+}
+
+bool ParseQuotedText(const std::string& text, std::string& value) {
+    if (text.size() < 2 || text.front() != '"' || text.back() != '"') return false;
+    const std::string inside = text.substr(1, text.size() - 2);
+    std::string result;
+    for (std::size_t i = 0; i < inside.size(); ++i) {
+        if (inside[i] == '"') return false;
+        if (!EscapeAt(inside, i)) {
+            result += inside[i];
+            continue;
+        }
+        const char byte = static_cast<char>(HexDigit(inside[i + 2]) << 4 | HexDigit(inside[i + 3]));
+        if (byte == 0) return false;  // a text ends at its NUL
+        result += byte;
+        i += 3;
+    }
+    value = result;
+    return true;
+}
+
+}  // namespace
+
+void StateKeys::Text(const char* name, std::string& value, const char* help) {
+    Visit(name, help, QuotedText(value), "a text, bare or in double quotes", [&](const std::string& text) {
+        if (text.empty() || text.front() != '"') return value = text, true;
+        return ParseQuotedText(text, value);
+    });
+}
+
 }  // namespace tlw::sim

@@ -29,6 +29,10 @@ public:
     void ByteList(const char* name, std::vector<std::uint8_t>& value, std::size_t most, const char* help);
     // Exactly `count` bytes in hex, "01 00" or "0100".
     void HexBytes(const char* name, std::uint8_t* value, std::size_t count, const char* help);
+    // Text in double quotes, so that blanks at either end survive; inside, \xHH stands for `#`, `"` and any
+    // byte outside printable ASCII, every other character (a backslash too) for itself. Read quoted so, or
+    // unquoted as it stands.
+    void Text(const char* name, std::string& value, const char* help);
     // An unsigned number written in 0x hex, as wide as its type; read in decimal or 0x hex.
     template <typename Unsigned>
     void Number(const char* name, Unsigned& value, const char* help) {

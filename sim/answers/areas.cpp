@@ -8,12 +8,14 @@ extern const Area kShellArea;
 extern const Area kInfoArea;
 extern const Area kDisplayArea;
 extern const Area kPasswordArea;
+extern const Area kIdentityArea;
 
 const Area* const kAreas[] = {
     &kShellArea,
     &kInfoArea,
     &kDisplayArea,
     &kPasswordArea,
+    &kIdentityArea,
 };
 const std::size_t kAreaCount = sizeof kAreas / sizeof kAreas[0];
 

@@ -18,3 +18,7 @@ set(wine_display_tests_SOURCES tests/wine/pages/display_page_test.cpp tests/wine
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_password_tests)
 set(wine_password_tests_SOURCES tests/wine/pages/password_test.cpp tests/wine/pages/typing.cpp
   tests/wine/app/sheet_fixture.cpp)
+# The information page's identity: the asset tag dialog, the DMI proxies and the asset tag flow.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_identity_tests)
+set(wine_identity_tests_SOURCES tests/wine/pages/asset_tag_dlg_test.cpp tests/wine/pages/identity_test.cpp
+  tests/wine/app/sheet_fixture.cpp)
