@@ -62,6 +62,16 @@ inline std::string ReadBinary(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// True when the build's folder of real tables (TALLOWIN_SMBIOS_TABLES) is there:
+// a clone without the shared test data beside it skips the real-table cases,
+// saying so, rather than failing on a missing file.
+inline bool RealTablesPresent() {
+    return std::filesystem::exists(std::filesystem::path(TALLOWIN_SMBIOS_TABLES) / "expected.tsv");
+}
+#define TLW_SKIP_WITHOUT_REAL_TABLES()                                                                  \
+    if (!::tlw::dmi::test::RealTablesPresent())                                                         \
+    GTEST_SKIP() << "the real SMBIOS tables are not in " << TALLOWIN_SMBIOS_TABLES
+
 // A real machine's table and its identity as read from the whole table.
 struct RealTable {
     std::string name;
