@@ -14,9 +14,11 @@ add_executable(native_tests
   tests/native/bios/bios_call_test.cpp
   tests/native/bios/shell_calls_test.cpp
   tests/native/bios/info_calls_test.cpp
+  tests/native/bios/boot_calls_test.cpp
   tests/native/sim/state_file_test.cpp
   tests/native/sim/simulated_notebook_test.cpp
   tests/native/sim/info_answers_test.cpp
+  tests/native/sim/boot_answers_test.cpp
   tests/native/sim/state_persistence_test.cpp
   tests/native/sim/no_streams_test.cpp
   tests/native/controls/dib_layout_test.cpp)
@@ -24,7 +26,9 @@ target_link_libraries(native_tests PRIVATE tlw_sim tlw_pictures GTest::gtest_mai
 target_compile_definitions(native_tests PRIVATE TALLOWIN_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 # The pages' settings models; a page's model test is one line here.
 target_sources(native_tests PRIVATE
-  tests/native/pages/settings_model_test.cpp)
+  tests/native/pages/settings_model_test.cpp
+  tests/native/pages/boot_order_test.cpp
+  tests/native/pages/boot_page_models_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_page_models)
 gtest_discover_tests(native_tests)
 

@@ -6,10 +6,12 @@ namespace tlw::sim {
 
 extern const Area kShellArea;
 extern const Area kInfoArea;
+extern const Area kBootArea;
 
 const Area* const kAreas[] = {
     &kShellArea,
     &kInfoArea,
+    &kBootArea,
 };
 const std::size_t kAreaCount = sizeof kAreas / sizeof kAreas[0];
 
