@@ -46,6 +46,7 @@ add_library(tlw_app STATIC
   pages/info/info_viewer_page.cpp
   pages/boot/post_page.cpp
   pages/boot/startup_page.cpp
+  pages/boot/boot_order_list_box.cpp
   pages/password/password_page.cpp
   pages/display/display_page.cpp
   controls/palette_bitmap_button.cpp
