@@ -11,3 +11,6 @@ list(APPEND wine_sheet_tests_SOURCES tests/wine/app/sheet_fixture.cpp tests/wine
 # The simulated notebook's Win32 files and the simulated restart, in process.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_simulator_tests)
 set(wine_simulator_tests_SOURCES tests/wine/sim/state_file_win_test.cpp tests/wine/app/restart_test.cpp)
+# The POST and boot sequence pages in the in-process sheet.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_boot_tests)
+set(wine_boot_tests_SOURCES tests/wine/pages/boot_pages_test.cpp tests/wine/app/sheet_fixture.cpp)
