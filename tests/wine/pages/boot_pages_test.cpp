@@ -185,10 +185,16 @@ TEST_F(BootPages, TheBootListTravelsToTheBiosByItsOwnAddress) {
 
 // ---- The boot sequence page (its combo box needs the display).
 
+// Read through the wide messages: Wine hands another process's list box
+// texts over in UTF-16 whichever form was asked. The texts are ASCII.
 std::vector<std::string> Entries(HWND list) {
     std::vector<std::string> texts;
-    win::ListBox box(list);
-    for (int i = 0; i < box.Count(); ++i) texts.push_back(box.ItemText(i));
+    const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        std::wstring wide(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        wide.resize(static_cast<std::size_t>(::SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(&wide[0]))));
+        texts.emplace_back(wide.begin(), wide.end());
+    }
     return texts;
 }
 
@@ -361,6 +367,44 @@ TEST_F(BootPages, BootLoadPreviousWritesTheAppliedListOnceAndReadsItBack) {
     EXPECT_EQ(Count("SetBootSeq", "00000117"), 2u);
     EXPECT_EQ(afterRestore,
               (std::vector<std::string>{"ZIP Drive", "Floppy Disk", "Hard Disk", "CD-ROM/DVD-ROM/CD-RW"}));
+}
+
+// The whole road in tlw.exe itself: the user drags the CD-ROM to the top,
+// presses OK and restarts; the next start shows the new order.
+TEST_F(BootPages, TlwKeepsTheDraggedOrderOverARestart) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();  // the page's combo box cannot be made
+    constexpr DWORD kWait = 60000;
+    const Launch launch = {"", dir_.File("tlw.ini"), dir_.File("tlw.log"), dir_.path(), ""};
+    auto bootList = [&](const Process& tlw) -> HWND {
+        HWND sheet = WaitForWindow("#32770", "Tallowin", tlw.id(), kWait);
+        if (!sheet) return nullptr;
+        ::SendMessageA(sheet, PSM_SETCURSEL, kBootPage, 0);
+        return BootList(PropSheet_IndexToHwnd(sheet, kBootPage));
+    };
+    {
+        Process tlw(launch);
+        HWND list = bootList(tlw);
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(Entries(list).at(2), "CD-ROM/DVD-ROM/CD-RW");
+        Drag(EntryCentre(list, 2), EntryCentre(list, 0));
+        ASSERT_TRUE(Eventually([&] { return Entries(list).front() == "CD-ROM/DVD-ROM/CD-RW"; }));
+        PressButton(::GetParent(::GetParent(list)), IDOK);
+        HWND prompt = WaitForWindow("#32770", kRestartPrompt, tlw.id(), kWait);
+        ASSERT_NE(prompt, nullptr);
+        PressButton(prompt, IDOK);
+        ASSERT_TRUE(tlw.WaitForExit(kWait));
+    }
+    const auto log = ReadLines(dir_.File("tlw.log"));
+    EXPECT_NE(std::find(log.begin(), log.end(), "RESTART"), log.end());
+    EXPECT_NE(ReadText(dir_.File("tlw.ini")).find("boot_sequence = 02 00 01 08"), std::string::npos);
+
+    Process again(launch);
+    HWND list = bootList(again);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Entries(list),
+              (std::vector<std::string>{"CD-ROM/DVD-ROM/CD-RW", "Floppy Disk", "Hard Disk", "ZIP Drive"}));
+    ::PostMessageA(::GetParent(::GetParent(list)), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(again.WaitForExit(kWait));
 }
 
 }  // namespace
