@@ -23,7 +23,7 @@ void CPostPage::ShowSettings() {
     ::CheckDlgButton(hwnd_, IDC_POST_SIMPLE_BOOT, m_settings.simpleBoot() ? BST_CHECKED : BST_UNCHECKED);
     ::CheckDlgButton(hwnd_, IDC_POST_FAST_POST, m_settings.fastPost() ? BST_CHECKED : BST_UNCHECKED);
     ::CheckDlgButton(hwnd_, IDC_POST_FAN_ALWAYS_ON, m_settings.fanAlwaysOn() ? BST_CHECKED : BST_UNCHECKED);
-    // Fast boot skips the POST altogether, so fast POST has no say while it is on.
+    // Fast POST is not the user's to change while fast boot is on.
     ::EnableWindow(Item(IDC_POST_FAST_POST), !m_settings.simpleBoot());
 }
 

@@ -390,9 +390,13 @@ TEST_F(ProgramPages, EveryPageFindsTheSheetAndOKWithoutChangesWritesOnlyTheCheck
     });
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(hosts, std::vector<CPageHost*>(CAllControlsSheet::kPageCount, sheet_.get()));
-    const auto log = Log();
-    ASSERT_EQ(log.size(), 1u);
-    EXPECT_EQ(log[0].rfind("CMOSChecksum ", 0), 0u);
+    // Shown pages read the BIOS (Get..., Ask...); nothing but the checksum is written.
+    std::vector<std::string> writes;
+    for (const std::string& line : Log()) {
+        if (line.rfind("Get", 0) != 0 && line.rfind("Ask", 0) != 0) writes.push_back(line);
+    }
+    ASSERT_EQ(writes.size(), 1u);
+    EXPECT_EQ(writes[0].rfind("CMOSChecksum ", 0), 0u);
 }
 
 TEST_F(Sheet, SheetAnswersTheDragIconQueryWithItsIcon) {
