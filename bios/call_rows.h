@@ -39,6 +39,21 @@ constexpr CallRow AskPowerOnPasswd{"AskPowerOnPasswd", kSetupGroup, 0x0107, Succ
 constexpr CallRow DisablePowerOnPasswd{"DisablePowerOnPasswd", kSetupGroup, 0x0007, SuccessRule::Status};
 constexpr CallRow SetChkPowerOnPasswd{"SetChkPowerOnPasswd", kSetupGroup, 0x0007, SuccessRule::Ah};
 constexpr CallRow DisableSetupPasswd{"DisableSetupPasswd", kSetupGroup, 0x0008, SuccessRule::Ah};
+// Boot list, hard disk boot byte, boot options byte and fan (bios/boot_calls).
+// The hard disk byte's requests go under the list calls' names.
+constexpr std::uint32_t kFanGroup = 0x9611;
+constexpr CallRow GetBootSeq{"GetBootSeq", kSetupGroup, 0x0017, SuccessRule::Status};
+constexpr CallRow SetBootSeq{"SetBootSeq", kSetupGroup, 0x0117, SuccessRule::Status};
+constexpr CallRow GetHddBootSeq{"GetBootSeq", kSetupGroup, 0x0217, SuccessRule::Status};
+constexpr CallRow SetHddBootSeq{"SetBootSeq", kSetupGroup, 0x0317, SuccessRule::Status};
+// The options byte: BH 0 reads it into AL, BH 1 writes CL.
+constexpr CallRow GetSimpleBoot{"GetSimpleBoot", kSetupGroup, 0x002A, SuccessRule::Status};
+constexpr CallRow EnableSimpleBoot{"EnableSimpleBoot", kSetupGroup, 0x002A, SuccessRule::Status};
+constexpr CallRow GetFastPOST{"GetFastPOST", kSetupGroup, 0x002A, SuccessRule::Status};
+constexpr CallRow EnableFastPOST{"EnableFastPOST", kSetupGroup, 0x002A, SuccessRule::Status};
+// The fan: BH 0 off, 1 on, 2 reads it into AL.
+constexpr CallRow EnableFan{"EnableFan", kFanGroup, 0x0028, SuccessRule::Status};
+constexpr CallRow GetFanStatus{"GetFanStatus", kFanGroup, 0x0228, SuccessRule::Status};
 
 // ---- Display (bios/display_calls): the boot display, the display in use, the
 // monitor check, the panel type, brightness and contrast with their ranges.

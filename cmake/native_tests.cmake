@@ -14,11 +14,13 @@ add_executable(native_tests
   tests/native/bios/bios_call_test.cpp
   tests/native/bios/shell_calls_test.cpp
   tests/native/bios/info_calls_test.cpp
+  tests/native/bios/boot_calls_test.cpp
   tests/native/sim/state_file_test.cpp
   tests/native/sim/simulated_notebook_test.cpp
   tests/native/sim/info_answers_test.cpp
   tests/native/bios/display_calls_test.cpp
   tests/native/sim/simulated_display_test.cpp
+  tests/native/sim/boot_answers_test.cpp
   tests/native/sim/state_persistence_test.cpp
   tests/native/sim/no_streams_test.cpp
   tests/native/controls/dib_layout_test.cpp)
@@ -33,6 +35,7 @@ target_sources(native_tests PRIVATE
 target_sources(native_tests PRIVATE tests/native/bios/password_calls_test.cpp
   tests/native/controls/password_keys_test.cpp tests/native/pages/password_settings_test.cpp)
 target_sources(native_tests PRIVATE tests/native/pages/identity_settings_test.cpp)
+target_sources(native_tests PRIVATE tests/native/pages/boot_order_test.cpp tests/native/pages/boot_page_models_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_page_models)
 # The DMI walk, on real machines' tables (TALLOWIN_SMBIOS_TABLES) and small ones.
 set(TALLOWIN_SMBIOS_TABLES "${CMAKE_SOURCE_DIR}/../shared/testdata/smbios" CACHE PATH

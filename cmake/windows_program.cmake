@@ -48,6 +48,7 @@ add_library(tlw_app STATIC
   pages/info/asset_tag_dlg.cpp
   pages/boot/post_page.cpp
   pages/boot/startup_page.cpp
+  pages/boot/boot_order_list_box.cpp
   pages/password/password_page.cpp
   pages/password/change_password_dlg.cpp
   controls/password_edit.cpp

@@ -79,6 +79,19 @@ struct IdentityState {
     std::string dmiTable;  // the path of a real table; empty: the table is built
 };
 
+// The boot order, the first hard disk, the boot options byte and the fan:
+// all setup settings, restored by loading the setup defaults.
+struct BootState {
+    struct Settings {
+        // As the BIOS stores it: bit 0 the simple boot flag, bit 1 fast POST.
+        std::uint8_t options = 0x00;
+        bool fanAlwaysOn = false;
+        // Device codes in boot order, at most 16; the list read back ends with 0xFF.
+        std::vector<std::uint8_t> sequence = {0x00, 0x01, 0x02, 0x08};
+        std::uint8_t hddBoot = 0;  // 0 primary, 2 secondary
+    } settings;
+};
+
 struct NotebookState {
     ShellState shell;
     InfoState info;
@@ -86,6 +99,7 @@ struct NotebookState {
     PasswordState password;
     IdentityState identity;
     std::string path;  // the state file's own (not a key): SetAssetTag keeps a table copy beside it
+    BootState boot;
     std::vector<Refusal> refusals;
 
     const Refusal* RefusalFor(const std::string& call) const;

@@ -1,6 +1,8 @@
 // The simulated BIOS's dispatch: the area whose row matches EAX and BL answers.
 #include "sim/simulated_bios.h"
 
+#include <algorithm>
+
 #include "bios/buffer_lease.h"
 #include "sim/answers/area.h"
 
@@ -25,6 +27,15 @@ bool Request::ReadBuffer(std::size_t size, std::vector<std::uint8_t>& bytes) {
     const std::uint8_t* memory = LentMemory(in.esi, size);
     if (!memory) return false;
     bytes.assign(memory, memory + size);
+    answer.buffer = bytes;
+    return true;
+}
+
+bool Request::WriteBuffer(const std::vector<std::uint8_t>& bytes) {
+    answer.passesBuffer = true;
+    std::uint8_t* memory = LentMemory(in.esi, bytes.size());
+    if (!memory) return false;
+    std::copy(bytes.begin(), bytes.end(), memory);
     answer.buffer = bytes;
     return true;
 }

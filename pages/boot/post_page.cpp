@@ -1,13 +1,52 @@
-// The POST page: fast boot and the fan-always-on setting.
+// The POST page: its boxes moved to and from the POST settings.
 #include "pages/boot/post_page.h"
 
 #include "res/resource.h"
 
-CPostPage::CPostPage() : CMyPropertyPage(IDD_POST_PAGE, IDS_PAGE_POST) {}
+CPostPage::CPostPage() : CSettingsPage(IDD_POST_PAGE, IDS_PAGE_POST) {}
 
 bool CPostPage::OnInit() {
-    CMyPropertyPage::OnInit();
+    CSettingsPage::OnInit();
+    // Fast POST follows the BIOS, but the user never sees it.
+    ::ShowWindow(Item(IDC_POST_FAST_POST), SW_HIDE);
+    ::EnableWindow(Item(IDC_POST_FAST_POST), FALSE);
     m_picture.Bind(hwnd_, IDC_POST_PICTURE);
     m_picture.LoadBitmaps(IDB_POST_PICTURE, IDB_POST_MASK);
+    SetControlText(IDC_POST_SIMPLE_BOOT, IDS_ENABLE_FAST_BOOT);
+    SetControlText(IDC_POST_FAN_ALWAYS_ON, IDS_FAN_ALWAYS_ON);
+    SetControlText(IDC_POST_FAST_POST, IDS_ENABLE_QUIET_BOOT);
+    ReadSettings();
+    return true;
+}
+
+void CPostPage::ShowSettings() {
+    ::CheckDlgButton(hwnd_, IDC_POST_SIMPLE_BOOT, m_settings.simpleBoot() ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(hwnd_, IDC_POST_FAST_POST, m_settings.fastPost() ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(hwnd_, IDC_POST_FAN_ALWAYS_ON, m_settings.fanAlwaysOn() ? BST_CHECKED : BST_UNCHECKED);
+    // Fast POST is not the user's to change while fast boot is on.
+    ::EnableWindow(Item(IDC_POST_FAST_POST), !m_settings.simpleBoot());
+}
+
+bool CPostPage::Checked(int id) const { return ::IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+
+bool CPostPage::OnCommand(int id, int code, HWND control) {
+    if (code != BN_CLICKED) return CSettingsPage::OnCommand(id, code, control);
+    switch (id) {
+        case IDC_POST_SIMPLE_BOOT:
+            m_settings.ChooseSimpleBoot(Checked(id));
+            ::EnableWindow(Item(IDC_POST_FAST_POST), !Checked(id));
+            break;
+        case IDC_POST_FAST_POST:
+            m_settings.ChooseFastPost(Checked(id));
+            break;
+        case IDC_POST_FAN_ALWAYS_ON:
+            m_settings.ChooseFan(Checked(id));
+            break;
+        case IDC_POST_HOTKEY_BEEP:  // never shown; a click would only mark the page
+            break;
+        default:
+            return CSettingsPage::OnCommand(id, code, control);
+    }
+    SetPageModified(true);
     return true;
 }

@@ -1,16 +1,31 @@
-// The boot sequence page: the BIOS boot order and the first hard disk.
+// The boot sequence page: the BIOS boot order, reordered by drag and drop, and
+// the hard disk that boots first, offered while drive 0x82 is a hard disk.
 #pragma once
 
-#include "pages/page_base.h"
 #include "controls/palette_bitmap_button.h"
+#include "pages/boot/boot_order_list_box.h"
+#include "pages/boot/boot_settings.h"
+#include "pages/settings_page.h"
+#include "win/combo_box.h"
 
-class CStartupPage : public CMyPropertyPage {
+class CStartupPage : public CSettingsPage {
 public:
     CStartupPage();
 
 protected:
     bool OnInit() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    tlw::SettingsModel& model() override { return m_settings; }
+    void ShowSettings() override;
 
 private:
+    void ShowHardDiskChoice();
+    // The user pressed or moved an entry of the boot order.
+    void OrderChanged();
+
     CPaletteBitmapButton m_picture;
+    CBootOrderListBox m_list;
+    win::ComboBox m_hardDisk;
+    tlw::BootSettings m_settings;
 };

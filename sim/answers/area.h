@@ -31,6 +31,9 @@ struct Request {
     void Changed() { answer.changedSettings = true; }
     // Reads `size` bytes at ESI; false when they are not all lent memory.
     bool ReadBuffer(std::size_t size, std::vector<std::uint8_t>& bytes);
+    // Writes `bytes` at ESI; false, and nothing written, when they would not
+    // all land in lent memory.
+    bool WriteBuffer(const std::vector<std::uint8_t>& bytes);
 };
 
 using Handler = void (*)(Request&);

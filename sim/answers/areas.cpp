@@ -9,6 +9,7 @@ extern const Area kInfoArea;
 extern const Area kDisplayArea;
 extern const Area kPasswordArea;
 extern const Area kIdentityArea;
+extern const Area kBootArea;
 
 const Area* const kAreas[] = {
     &kShellArea,
@@ -16,6 +17,7 @@ const Area* const kAreas[] = {
     &kDisplayArea,
     &kPasswordArea,
     &kIdentityArea,
+    &kBootArea,
 };
 const std::size_t kAreaCount = sizeof kAreas / sizeof kAreas[0];
 

@@ -22,3 +22,6 @@ set(wine_password_tests_SOURCES tests/wine/pages/password_test.cpp tests/wine/pa
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_identity_tests)
 set(wine_identity_tests_SOURCES tests/wine/pages/asset_tag_dlg_test.cpp tests/wine/pages/identity_test.cpp
   tests/wine/app/sheet_fixture.cpp)
+# The POST and boot sequence pages in the in-process sheet.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_boot_tests)
+set(wine_boot_tests_SOURCES tests/wine/pages/boot_pages_test.cpp tests/wine/app/sheet_fixture.cpp)
