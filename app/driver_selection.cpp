@@ -7,9 +7,11 @@
 #include "app/system_restart.h"
 #include "bios/bios_channel.h"
 #include "bios/device_driver.h"
+#include "bios/machine_facts.h"
 #include "dmi/dmi_proxy.h"
 #include "sim/simulated_dmi_proxy.h"
 #include "sim/simulated_driver.h"
+#include "sim/simulated_machine_facts.h"
 
 namespace {
 
@@ -71,6 +73,7 @@ std::unique_ptr<tlw::BiosDriver> SelectedDriver() {
     error.clear();
     if (ReadEnvironment(kStateVariable, statePath) == Variable::Unset) {
         tlw::UseDmiProxy(tlw::DmiDevice());
+        tlw::UseMachineFacts(tlw::OperatingSystemFacts());
         return tlw::OpenDeviceDriver();
     }
     if (!UsablePath(kStateVariable, statePath, error)) return nullptr;
@@ -90,6 +93,7 @@ std::unique_ptr<tlw::BiosDriver> OpenSimulatedNotebook(const std::string& stateP
     if (simulator) {
         SimulateRestarts(LogSimulatedRestart);
         tlw::UseDmiProxy(std::make_unique<tlw::sim::SimulatedDmiProxy>(statePath, logPath));
+        tlw::UseMachineFacts(std::make_unique<tlw::sim::SimulatedMachineFacts>(statePath));
     }
     return simulator;
 }

@@ -9,7 +9,7 @@
 #include "bios/bios_driver.h"
 
 // Opens the BIOS channel on the driver the environment selects, and has the
-// DMI proxy of the same machine read from then on. False when none could be
+// DMI proxy and the machine facts of the same machine read from then on. False when none could be
 // opened (no device; an unusable simulated notebook, see SimulatorError).
 bool OpenBiosChannel();
 

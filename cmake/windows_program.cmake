@@ -55,7 +55,8 @@ add_library(tlw_app STATIC
   pages/display/display_page.cpp
   controls/palette_bitmap_button.cpp
   bios/device_driver_win.cpp
-  dmi/dmi_device_win.cpp)
+  dmi/dmi_device_win.cpp
+  bios/machine_facts_win.cpp)
 target_link_libraries(tlw_app PUBLIC tlw_sim tlw_win tlw_pictures)
 target_link_libraries(tlw_app PUBLIC tlw_page_models)
 target_include_directories(tlw_app PUBLIC ${CMAKE_SOURCE_DIR}/res)

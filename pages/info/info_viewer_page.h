@@ -1,16 +1,47 @@
-// The information page: the machine's configuration and its DMI identity.
+// The information page: the machine's configuration and its DMI identity, in
+// a two-column list read afresh at every fill, and the one BIOS write it
+// makes, an asset tag entered while none is stored.
 #pragma once
 
-#include "pages/page_base.h"
-#include "controls/palette_bitmap_button.h"
+#include <string>
 
-class CInfoViewerPage : public CMyPropertyPage {
+#include "controls/palette_bitmap_button.h"
+#include "pages/info/identity_settings.h"
+#include "pages/settings_page.h"
+#include "win/list_view.h"
+
+class CInfoViewerPage : public CSettingsPage {
 public:
     CInfoViewerPage();
 
+    // Writes a pending asset tag, then fills the list again whether or not a
+    // tag was pending (the refill shows the new tag and locks the button).
+    bool ApplySettings() override;
+
 protected:
+    tlw::SettingsModel& model() override { return identity_; }
+    // Empties the list and fills it again: the machine's rows asked afresh,
+    // then the identity rows the model last read.
+    void ShowSettings() override;
+
     bool OnInit() override;
+    bool OnCommand(int id, int code, HWND control) override;
 
 private:
+    // Row operations: each inserts one row at the end of the list.
+    void AddItem(UINT labelId, UINT valueId);
+    void AddItemText(UINT labelId, const std::string& value);
+    void AddItemStrings(const std::string& label, const std::string& value);
+
+    void FillList();
+    // The widest of the labels the machine's rows use, in the page's own
+    // device context; the identity labels may be wider.
+    int GetLabelColumnWidth() const;
+    void OnChangeAssetTag();
+
+    win::ListView m_listCtrl;
     CPaletteBitmapButton m_picture;
+    tlw::IdentitySettings identity_;
+    int m_nRowCount = 0;
+    bool columnsMade_ = false;
 };
