@@ -28,7 +28,18 @@ constexpr CallRow SetPowerButtonAction{"SetPowerButtonAction", kMachineGroup, 0x
 // ---- System information (bios/info_calls): processor, memory, video memory,
 // IDE devices, serial and parallel port, caches, touch pad, and the asset tag
 // written into the identity data.
+constexpr std::uint32_t kVideoGroup = 0x9602;  // video memory
+constexpr CallRow GetCpuInfo{"GetCpuInfo", kSetupGroup, 0x0001, SuccessRule::Status};
+constexpr CallRow GetSystemRam{"GetSystemRam", kSetupGroup, 0x0022, SuccessRule::Status};
+// EBX is not the call's: the function group alone selects it.
+constexpr CallRow GetVideoRam{"GetVideoRam", kVideoGroup, 0x0000, SuccessRule::Status};
 constexpr CallRow GetIdeType{"GetIdeType", kSetupGroup, 0x000A, SuccessRule::Status};
+// BH = the port index.
+constexpr CallRow GetSerialPort{"GetSerialPort", kSetupGroup, 0x0002, SuccessRule::Status};
+constexpr CallRow GetParellelPort{"GetParellelPort", kSetupGroup, 0x0003, SuccessRule::Status};
+constexpr CallRow GetInternalCacheStatus{"GetInternalCacheStatus", kSetupGroup, 0x0005, SuccessRule::Status};
+constexpr CallRow GetExtCacheStatus{"GetExtCacheStatus", kSetupGroup, 0x0004, SuccessRule::Status};
+constexpr CallRow GetTouchPad{"GetTouchPad", kMachineGroup, 0x020F, SuccessRule::Status};
 constexpr CallRow SetAssetTag{"SetAssetTag", kSetupGroup, 0x8113, SuccessRule::Channel};
 
 // ---- Boot, POST, password and fan (bios/boot_calls, bios/password_calls):

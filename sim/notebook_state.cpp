@@ -146,6 +146,7 @@ void WriteState(const NotebookState& state, StateFile& file) {
 
 std::string DefaultStateText() {
     NotebookState defaults;
+    defaults.info.os = NewNotebookOsFacts();
     ExplainedText explained;
     VisitKeys(explained, defaults);
     return "# The simulated notebook. Saved after every request that changes a setting.\n" + explained.text +

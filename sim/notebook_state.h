@@ -44,7 +44,53 @@ struct InfoState {
     // device, 1 hard disk, 2 and up removable and optical kinds); [1] = AH, a
     // second byte that must be non-zero before a hard disk is sized.
     std::uint8_t ide[kIdeDriveCount][2] = {{1, 1}, {0, 0}, {2, 0}, {0, 0}};
+
+    // The processor as codes: a Pentium III at 100 MHz times 7.
+    struct Cpu {
+        std::uint8_t vendor = 0, type = 10, bus = 9, multiplier = 12;
+        std::uint16_t speed = 700;  // MHz; counts when bus and multiplier are both 0xFF
+    } cpu;
+    std::uint16_t systemRamMb = 128;
+    std::uint16_t videoRamBlocks = 128;  // 64 KB blocks, as AX carries them: 8 MB
+    // A port's flags (bit 0 no such port, bit 1 disabled), I/O base,
+    // interrupt, mode (and the parallel port's DMA channel).
+    struct Port {
+        std::uint8_t flags = 0;
+        std::uint16_t base = 0;
+        std::uint8_t irq = 0, mode = 0, dma = 0;
+    };
+    Port serial{0, 0x3F8, 4, 0, 0};    // COM1, standard
+    Port parallel{0, 0x378, 7, 3, 3};  // LPT1, ECP on DMA 3
+    // A cache's flags (bit 0 no cache, bit 1 switched off) and size code.
+    struct Cache {
+        std::uint8_t flags = 0, sizeCode = 0;
+    };
+    Cache internalCache{0, 2};  // 32 KB
+    Cache externalCache{0, 4};  // 256 KB
+    std::uint8_t touchPad = 1;  // 0 disabled, 1 enabled
+
+    // What the operating system knows of the machine, apart from the BIOS;
+    // each fact absent until the state file gives it.
+    struct Geometry {
+        bool known = false;
+        std::int64_t cylinders = 0;
+        std::uint32_t tracksPerCylinder = 0, sectorsPerTrack = 0, bytesPerSector = 0;
+    };
+    struct PortDevice {
+        std::string instanceId;
+        std::uint32_t problem = 0;
+    };
+    struct OsFacts {
+        bool memoryKnown = false;
+        std::uint64_t physicalMemory = 0;  // bytes
+        Geometry disk[2];                  // physical drives 0 and 1
+        std::vector<PortDevice> portDevices;
+    } os;
 };
+
+// The operating system's facts a new state file gives: 128 MB, a 20 GB disk
+// as drive 0, and the first serial and the parallel port device.
+InfoState::OsFacts NewNotebookOsFacts();
 
 // The display: the boot display (a setup setting), the display in use, the
 // external monitor's plug, and the LCD panel with its levels.

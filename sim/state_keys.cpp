@@ -17,15 +17,25 @@ int HexDigit(char c) {
 }  // namespace
 
 bool StateKeys::ParseNumber(const std::string& text, unsigned long max, unsigned long& value) {
+    std::uint64_t wide = 0;
+    if (!ParseWide(text, max, wide)) return false;
+    value = static_cast<unsigned long>(wide);
+    return true;
+}
+
+bool StateKeys::ParseWide(const std::string& text, std::uint64_t max, std::uint64_t& value) {
     const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
     const std::size_t first = hex ? 2 : 0;
+    const unsigned base = hex ? 16 : 10;
     if (text.size() <= first) return false;
-    unsigned long result = 0;
+    std::uint64_t result = 0;
     for (std::size_t i = first; i < text.size(); ++i) {
         const int d = hex ? HexDigit(text[i]) : std::isdigit(static_cast<unsigned char>(text[i])) ? text[i] - '0' : -1;
         if (d < 0) return false;
-        result = result * (hex ? 16 : 10) + static_cast<unsigned long>(d);
-        if (result > max) return false;
+        // Checked before the step, so that no figure wraps past 64 bits.
+        const auto digit = static_cast<std::uint64_t>(d);
+        if (digit > max || result > (max - digit) / base) return false;
+        result = result * base + digit;
     }
     value = result;
     return true;

@@ -44,7 +44,16 @@ public:
               });
     }
 
+    // A key of an area's own form: its value as text, what a value must be,
+    // and how a text becomes its value (false, nothing changed, when it does not parse).
+    void Form(const char* name, const std::string& text, const std::string& expected,
+              const std::function<bool(const std::string&)>& parse, const char* help) {
+        Visit(name, help, text, expected, parse);
+    }
+
     static bool ParseNumber(const std::string& text, unsigned long max, unsigned long& value);
+    // As ParseNumber, 64 bits wide on every platform.
+    static bool ParseWide(const std::string& text, std::uint64_t max, std::uint64_t& value);
     static std::string Hex(unsigned long value, int digits);
 
 protected:

@@ -5,6 +5,7 @@
 // come, the tests read them natively.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,22 @@ struct InfoRow {
     std::string value;
 };
 using InfoRows = std::vector<InfoRow>;
+
+// A hard disk's size in decimal megabytes (a half rounds up). False, no size,
+// for a negative cylinder count or a product past 64 bits: no disk has
+// either, so the geometry is not believed rather than shown wrapped.
+bool DiskMegabytes(const DiskGeometry& geometry, std::uint64_t& megabytes);
+
+// A cache's size from its code: 2^code times the base size (2^baseKbPower KB),
+// in KB below code 7 and in MB from there. A size whose MB figure would not
+// fit the 16 bits the row's number has moves on to GB; one past that too is
+// unknown (the row then reads "Cache ON Unknown").
+struct CacheSize {
+    enum Unit { kKB = 0, kMB = 1, kGB = 2, kUnknown = 3 };
+    std::uint16_t figure;
+    Unit unit;
+};
+CacheSize ScaleCacheSize(std::uint8_t sizeCode, unsigned baseKbPower);
 
 // Every row before the identity rows, in the page's order, asking the BIOS
 // and `facts` (null: none to ask) afresh. `windows2000` is the sheet's flag:

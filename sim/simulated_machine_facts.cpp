@@ -1,0 +1,50 @@
+// The state file's operating-system facts, as the machine facts interface asks them.
+#include "sim/simulated_machine_facts.h"
+
+#include <utility>
+
+#include "sim/file_system.h"
+
+namespace tlw::sim {
+
+SimulatedMachineFacts::SimulatedMachineFacts(std::string statePath) : statePath_(std::move(statePath)) {}
+
+bool SimulatedMachineFacts::Read(InfoState::OsFacts& facts) const {
+    std::string text;
+    std::string reason;
+    if (ReadWholeFile(statePath_, text, reason) != ReadResult::Read) return false;
+    StateFile file;
+    NotebookState state;
+    if (!file.Parse(text, reason) || !ReadState(file, state, reason)) return false;
+    facts = state.info.os;
+    return true;
+}
+
+bool SimulatedMachineFacts::PhysicalMemory(std::uint64_t& bytes) {
+    InfoState::OsFacts facts;
+    if (!Read(facts) || !facts.memoryKnown) return false;
+    bytes = facts.physicalMemory;
+    return true;
+}
+
+bool SimulatedMachineFacts::HardDiskGeometry(unsigned number, DiskGeometry& geometry) {
+    InfoState::OsFacts facts;
+    if (number >= sizeof facts.disk / sizeof facts.disk[0] || !Read(facts) || !facts.disk[number].known) return false;
+    const InfoState::Geometry& g = facts.disk[number];
+    geometry = {g.cylinders, g.tracksPerCylinder, g.sectorsPerTrack, g.bytesPerSector};
+    return true;
+}
+
+bool SimulatedMachineFacts::FindPortDevice(const std::string& idText, std::uint32_t& problem) {
+    problem = 0;
+    InfoState::OsFacts facts;
+    if (idText.empty() || !Read(facts)) return false;
+    for (const InfoState::PortDevice& device : facts.portDevices) {
+        if (device.instanceId.find(idText) == std::string::npos) continue;
+        problem = device.problem;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace tlw::sim
