@@ -139,7 +139,8 @@ TEST_F(SimulatedNotebook, ConfigurationKeysRefuseWhatTheBiosCouldNotSay) {
              "video_ram_kb = 100\n",      // not whole 64 KB blocks
              "video_ram_kb = 4194304\n",  // 65536 blocks do not fit AX
              "video_ram_kb = -64\n", "system_ram_mb = 65536\n", "serial_port = 0 0x10000 4 0\n",
-             "serial_port = 0 0x3f8 4\n", "serial_port = 0 0x3f8 4 64\n",
+             "serial_port = 0 0x3f8 4\n", "serial_port = 0 0x3f8 4 256\n",
+             "parallel_port = 0 0x378 7 64 0\n",
              "parallel_port = 0 0x378 7 3 4\n",  // a later BIOS has two bits for the channel
              "internal_cache = 0\n", "external_cache = 0 4 0\n", "touch_pad = 256\n",
              "physical_memory = 18446744073709551616\n", "physical_memory = 12 MB\n",
