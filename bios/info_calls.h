@@ -39,7 +39,9 @@ constexpr std::uint8_t kDeviceDisabled = 0x02;
 bool GetSerialPort(std::uint8_t index, std::uint8_t& flags, std::uint16_t& base, std::uint8_t& irq,
                    std::uint8_t& mode);
 
-// The parallel port: flags, I/O base, interrupt, mode and DMA channel.
+// The parallel port: flags, I/O base, interrupt, mode and DMA channel. On a
+// refusal `flags` holds the AH of the request refused, the platform check's
+// or the port's.
 bool GetParellelPort(std::uint8_t& flags, std::uint16_t& base, std::uint8_t& irq, std::uint8_t& mode,
                      std::uint8_t& dma);
 

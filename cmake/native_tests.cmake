@@ -35,6 +35,8 @@ target_sources(native_tests PRIVATE
 target_sources(native_tests PRIVATE tests/native/bios/password_calls_test.cpp
   tests/native/controls/password_keys_test.cpp tests/native/pages/password_settings_test.cpp)
 target_sources(native_tests PRIVATE tests/native/pages/identity_settings_test.cpp)
+# The information rows: processor names, probes, the simulated notebook's machine facts.
+target_sources(native_tests PRIVATE tests/native/pages/cpu_names_test.cpp tests/native/pages/info_probes_test.cpp)
 target_sources(native_tests PRIVATE tests/native/pages/boot_order_test.cpp tests/native/pages/boot_page_models_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_page_models)
 # The DMI walk, on real machines' tables (TALLOWIN_SMBIOS_TABLES) and small ones.

@@ -97,9 +97,9 @@ std::vector<std::string> Words(const std::string& text) {
     return words;
 }
 
-std::string HexWord(std::uint64_t value) {
-    char text[24];
-    std::snprintf(text, sizeof text, "0x%llx", static_cast<unsigned long long>(value));
+std::string HexWord(std::uint16_t value) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(value));
     return text;
 }
 
@@ -117,11 +117,11 @@ void PortKey(StateKeys& keys, const char* name, InfoState::Port& port, bool with
     std::string text = std::to_string(port.flags) + " " + HexWord(port.base) + " " + std::to_string(port.irq) + " " +
                        std::to_string(port.mode);
     if (withDma) text += " " + std::to_string(port.dma);
-    // The mode and the channel as narrow as the later BIOSes pack them into DH.
-    const std::uint64_t most[5] = {0xFF, 0xFFFF, 0xFF, 0x3F, 0x03};
+    // The parallel port's mode and channel as narrow as the later BIOSes pack them into DH.
+    const std::uint64_t most[5] = {0xFF, 0xFFFF, 0xFF, withDma ? 0x3Fu : 0xFFu, 0x03};
     keys.Form(name, text,
               withDma ? "flags, base, interrupt, mode (up to 63) and DMA channel (up to 3), e.g. 0 0x378 7 3 3"
-                      : "flags, base, interrupt and mode (up to 63), e.g. 0 0x3f8 4 0",
+                      : "flags, base, interrupt and mode, e.g. 0 0x3f8 4 0",
               [&port, withDma, most](const std::string& value) {
                   std::uint64_t v[5] = {};
                   if (!ParseNumbers(value, most, withDma ? 5 : 4, v)) return false;
