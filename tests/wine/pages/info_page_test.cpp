@@ -8,11 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "res/resource.h"
 #include "tests/wine/app/sheet_fixture.h"
+#include "tests/wine/harness.h"
 #include "win/resources.h"
 
 namespace {
@@ -203,6 +206,184 @@ TEST_F(InfoPage, LoadPreviousDiscardsAnEnteredTagAndALaterApplyWritesNone) {
     });
     EXPECT_GE(readsAfterRestore, 2u) << "Load Previous refills the list";
     EXPECT_EQ(Count("SetAssetTag"), 0u);
+}
+
+// ---- The machine's rows, under the two views of the ports.
+
+// A notebook whose every machine fact is given.
+constexpr const char* kMachine =
+    "cpu = 0 10 9 12 700\n"
+    "system_ram_mb = 256\n"
+    "video_ram_kb = 16384\n"
+    "ide_type_80 = 01 01\n"
+    "serial_port = 0 0x3f8 4 1\n"
+    "parallel_port = 0 0x378 7 3 3\n"
+    "internal_cache = 0 2\n"
+    "external_cache = 2 7\n"
+    "touch_pad = 0\n"
+    "hard_disk_geometry = 38760 16 63 512\n"
+    "port_devices = ACPI\\PNP0501\\1:22 ACPI\\PNP0401\\0:0\n";
+
+// Its rows before the identity rows, the ports as `ports` gives them.
+Rows MachineRowsWith(const Rows& ports) {
+    Rows rows = {{"CPU", "Intel"},
+                 {"", "Pentium III"},
+                 {"", "700 MHz"},
+                 {"Total Memory", "256 MB"},
+                 {"Video RAM", "16.0 MB"},
+                 {"Hard Disk", "20004 MB"}};
+    rows.insert(rows.end(), ports.begin(), ports.end());
+    rows.insert(rows.end(), {{"Internal Cache", "Cache ON (32 KB)"},
+                             {"External Cache", "Cache OFF (2 MB)"},
+                             {"TouchPad", "Disabled"}});
+    return rows;
+}
+
+// The BIOS's view, below Windows 2000.
+const Rows kBiosPorts = {{"Serial Port 1", "3f8h (IRQ 4) "},
+                         {"", "Operation Mode: IrDA"},
+                         {"Parallel Port", "378h (IRQ 7) "},
+                         {"", "Operation Mode: ECP (DMA 3 )"}};
+// The device manager's: the serial port disabled by the user (problem 22).
+const Rows kDeviceManagerPorts = {{"Serial Port", "Disabled"}, {"Parallel Port", "Enabled"}};
+
+DWORD MajorVersion() {
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    ::GetVersionExA(&version);
+    return version.dwMajorVersion;
+}
+
+class InfoPageRows : public InfoPage {
+protected:
+    Rows Shown() {
+        Rows rows;
+        RunSheet([&](HWND sheet) { rows = RowsOf(ShowPage(sheet, kInfoPage)); });
+        return rows;
+    }
+    static Rows WithoutIdentity(Rows rows) {
+        if (rows.size() >= 5 && IdentityRows(Rows(rows.end() - 5, rows.end())).size() == 5) rows.resize(rows.size() - 5);
+        return rows;
+    }
+};
+
+// Run only as a child of the version tests below, under the Windows version
+// Wine was told for this program.
+TEST_F(InfoPageRows, DISABLED_UnderNt40TheBiosDescribesThePorts) {
+    ASSERT_EQ(MajorVersion(), 4u) << "Wine's version setting for this program did not take";
+    OpenNotebook(kMachine);
+    const Rows rows = Shown();
+    EXPECT_EQ(WithoutIdentity(rows), MachineRowsWith(kBiosPorts));
+    EXPECT_EQ(rows.size(), MachineRowsWith(kBiosPorts).size() + 5);
+}
+
+TEST_F(InfoPageRows, DISABLED_UnderNt40ABiosRefusingEverythingLeavesUnknownsAndNoDriveOrTouchPad) {
+    ASSERT_EQ(MajorVersion(), 4u) << "Wine's version setting for this program did not take";
+    std::string refusals;
+    for (const char* call : {"GetCpuInfo", "GetSystemRam", "GetVideoRam", "GetIdeType", "GetSerialPort",
+                             "GetParellelPort", "GetInternalCacheStatus", "GetExtCacheStatus", "GetTouchPad"}) {
+        refusals += std::string("refuse = ") + call + " status\n";
+    }
+    OpenNotebook(std::string(kMachine) + refusals);
+    const Rows expected = {{"CPU", "Unknown Brand"},   {"", "Unknown Type"},          {"", "Unknown Speed"},
+                           {"Total Memory", "Unknown"}, {"Video RAM", "0.0 MB"},        {"Serial Port 1", "Unknown"},
+                           {"Parallel Port", "Unknown"}, {"Internal Cache", "Unknown"}, {"External Cache", "Unknown"}};
+    EXPECT_EQ(WithoutIdentity(Shown()), expected);
+}
+
+TEST_F(InfoPageRows, DISABLED_UnderWindows2000TheDeviceManagerDescribesThePorts) {
+    ASSERT_GE(MajorVersion(), 5u) << "Wine's version setting for this program did not take";
+    OpenNotebook(kMachine);
+    EXPECT_EQ(WithoutIdentity(Shown()), MachineRowsWith(kDeviceManagerPorts));
+    // No port device listed: no port rows at all.
+    std::string none = kMachine;
+    none.replace(none.find("port_devices = "), std::string::npos, "port_devices =\n");
+    OpenNotebook(none);
+    EXPECT_EQ(WithoutIdentity(Shown()), MachineRowsWith({}));
+}
+
+// Wine's own version setting for this test program
+// (HKCU\Software\Wine\AppDefaults\<program>.exe, value Version), set for
+// the life of the object: a new process of the program reports that version.
+class WineVersionSetting {
+public:
+    explicit WineVersionSetting(const char* version) {
+        char path[MAX_PATH] = "";
+        ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+        std::string name = path;
+        name = name.substr(name.find_last_of("\\/") + 1);
+        key_ = "Software\\Wine\\AppDefaults\\" + name;
+        HKEY key = nullptr;
+        if (::RegCreateKeyExA(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                              nullptr) == ERROR_SUCCESS) {
+            set_ = ::RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                                    static_cast<DWORD>(std::strlen(version) + 1)) == ERROR_SUCCESS;
+            ::RegCloseKey(key);
+        }
+    }
+    ~WineVersionSetting() { ::RegDeleteKeyA(HKEY_CURRENT_USER, key_.c_str()); }
+    bool set() const { return set_; }
+
+private:
+    std::string key_;
+    bool set_ = false;
+};
+
+// Runs the tests `filter` names in a new process of this program while Wine
+// reports Windows `version` to it; true when they ran and passed.
+void RunUnderVersion(const char* version, const char* filter, int expectedTests) {
+    WineVersionSetting setting(version);
+    ASSERT_TRUE(setting.set());
+    TempDir dir;
+    const std::string report = dir.File("report.xml");
+    char self[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, self, MAX_PATH);
+    Launch launch;
+    launch.program = self;
+    launch.arguments = std::string("--gtest_also_run_disabled_tests --gtest_filter=") + filter +
+                       " --gtest_output=xml:" + report;
+    Process child(launch);
+    ASSERT_TRUE(child.started());
+    ASSERT_TRUE(child.WaitForExit(120000)) << "the child run under " << version << " did not end";
+    EXPECT_EQ(child.exitCode(), 0u) << "the child run under " << version << " failed: its output is above";
+    const std::string xml = ReadText(report);
+    EXPECT_NE(xml.find("tests=\"" + std::to_string(expectedTests) + "\""), std::string::npos) << xml;
+    EXPECT_NE(xml.find("failures=\"0\""), std::string::npos) << xml;
+}
+
+TEST(InfoPageVersions, UnderWindowsNt40) {
+    RunUnderVersion("nt40", "InfoPageRows.DISABLED_UnderNt40*", 2);
+}
+
+TEST(InfoPageVersions, UnderWindows2000) {
+    RunUnderVersion("win2k", "InfoPageRows.DISABLED_UnderWindows2000*", 1);
+}
+
+// ---- The label column.
+
+TEST_F(InfoPage, TheLabelColumnIsAsWideAsTheWidestMeasuredLabelAndTheValueColumnSpansTheList) {
+    int labelWidth = 0, valueWidth = 0, widest = 0, listWidth = 0;
+    RunSheet([&](HWND sheet) {
+        HWND page = ShowPage(sheet, kInfoPage);
+        HWND list = ListOf(page);
+        labelWidth = static_cast<int>(::SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0));
+        valueWidth = static_cast<int>(::SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0));
+        RECT rect = {};
+        ::GetWindowRect(list, &rect);
+        listWidth = rect.right - rect.left;
+        HDC dc = ::GetDC(page);
+        for (const char* label : {"Device", "CPU", "Total Memory", "Video RAM", "Hard Disk", "CD-ROM",
+                                  "Serial Port %d", "Parallel Port", "Internal Cache", "External Cache",
+                                  "Pointing Device", "TouchPad"}) {
+            SIZE size = {};
+            ::GetTextExtentPoint32A(dc, label, static_cast<int>(std::strlen(label)), &size);
+            widest = std::max<int>(widest, size.cx);
+        }
+        ::ReleaseDC(page, dc);
+    });
+    EXPECT_GT(widest, 0);
+    EXPECT_EQ(labelWidth, widest);
+    EXPECT_EQ(valueWidth, listWidth - 2 * ::GetSystemMetrics(SM_CXBORDER));
 }
 
 }  // namespace
