@@ -362,6 +362,8 @@ TEST(InfoPageVersions, UnderWindows2000) {
 // ---- The label column.
 
 TEST_F(InfoPage, TheLabelColumnIsAsWideAsTheWidestMeasuredLabelAndTheValueColumnSpansTheList) {
+    // Text is measured in a display device context, which WoW64 cannot make.
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
     int labelWidth = 0, valueWidth = 0, widest = 0, listWidth = 0;
     RunSheet([&](HWND sheet) {
         HWND page = ShowPage(sheet, kInfoPage);
