@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bios/machine_facts.h"
 #include "res/resource.h"
 #include "tests/wine/app/sheet_fixture.h"
 #include "tests/wine/harness.h"
@@ -386,6 +387,32 @@ TEST_F(InfoPage, TheLabelColumnIsAsWideAsTheWidestMeasuredLabelAndTheValueColumn
     EXPECT_GT(widest, 0);
     EXPECT_EQ(labelWidth, widest);
     EXPECT_EQ(valueWidth, listWidth - 2 * ::GetSystemMetrics(SM_CXBORDER));
+}
+
+// ---- The operating system's own facts, as the program asks them off the
+// simulated notebook.
+
+TEST(OperatingSystemFacts, AnswerFromTheRealServices) {
+    const auto facts = tlw::OperatingSystemFacts();
+    std::uint64_t bytes = 0;
+    ASSERT_TRUE(facts->PhysicalMemory(bytes));
+    MEMORYSTATUS status = {};
+    status.dwLength = sizeof status;
+    ::GlobalMemoryStatus(&status);
+    EXPECT_EQ(bytes, status.dwTotalPhys);
+
+    // A drive number the path cannot name is refused before any device is opened.
+    tlw::DiskGeometry geometry;
+    EXPECT_FALSE(facts->HardDiskGeometry(10, geometry));
+
+    // The device installer is asked for real: no port device holds this text,
+    // and the problem number says no problem.
+    std::uint32_t problem = 99;
+    EXPECT_FALSE(facts->FindPortDevice("TLW-NO-SUCH-DEVICE", problem));
+    EXPECT_EQ(problem, 0u);
+    problem = 99;
+    EXPECT_FALSE(facts->FindPortDevice("", problem)) << "an empty text matches nothing";
+    EXPECT_EQ(problem, 0u);
 }
 
 }  // namespace
