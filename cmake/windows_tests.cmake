@@ -26,6 +26,7 @@ include(${CMAKE_SOURCE_DIR}/cmake/native_tests.cmake)
 target_link_options(native_tests PRIVATE ${TLW_LINK_OPTIONS})
 # The identity's Wine tests read the same real tables as the native ones.
 target_compile_definitions(wine_identity_tests PRIVATE TALLOWIN_SMBIOS_TABLES="${smbios_tables}")
+target_compile_definitions(wine_info_tests PRIVATE TALLOWIN_SMBIOS_TABLES="${smbios_tables}")
 
 # Shows what Wine's WoW64 mode cannot make for the display (see the README).
 add_executable(wow64_display_probe tests/wine/wow64_display_probe.cpp)

@@ -15,6 +15,7 @@
 
 #include "bios/machine_facts.h"
 #include "res/resource.h"
+#include "tests/native/dmi/dmi_test_tables.h"
 #include "tests/wine/app/sheet_fixture.h"
 #include "tests/wine/harness.h"
 #include "win/resources.h"
@@ -124,6 +125,27 @@ TEST_F(InfoPage, TheIdentityRowsCloseTheListAndTheButtonIsOpenWhileNoTagIsStored
     EXPECT_EQ(identity[4], (Row{win::LoadText(IDS_DMI_ASSET_TAG), win::LoadText(IDS_NOT_AVAILABLE)}));
     EXPECT_TRUE(enabled);
     EXPECT_EQ(Count("DmiProxy"), 1u) << "one read for the one fill";
+}
+
+TEST_F(InfoPage, ARealNotebooksTableShowsThatMachinesIdentity) {
+    TLW_SKIP_WITHOUT_REAL_TABLES();
+    const auto tables = tlw::dmi::test::RealTables();
+    ASSERT_FALSE(tables.empty());
+    for (const auto& t : tables) {
+        if (t.name.rfind("notebook-", 0) != 0) continue;
+        SCOPED_TRACE(t.name);
+        std::string path = "Z:" + std::string(TALLOWIN_SMBIOS_TABLES) + "/" + t.name;
+        for (char& c : path) c = c == '/' ? '\\' : c;
+        OpenNotebook("dmi_table = " + path + "\n");
+        Rows rows;
+        RunSheet([&](HWND sheet) { rows = RowsOf(ShowPage(sheet, kInfoPage)); });
+        const Rows identity = IdentityRows(rows);
+        ASSERT_EQ(identity.size(), 5u);
+        EXPECT_EQ(identity[0], (Row{win::LoadText(IDS_DMI_MANUFACTURER), t.manufacturer}));
+        EXPECT_EQ(identity[1], (Row{win::LoadText(IDS_DMI_PRODUCT_NAME), t.product}));
+        EXPECT_EQ(identity[2], (Row{win::LoadText(IDS_DMI_SERIAL_NUMBER), t.serial}));
+        EXPECT_EQ(identity[3], (Row{win::LoadText(IDS_DMI_UUID), t.uuidDigits}));
+    }
 }
 
 TEST_F(InfoPage, AStoredTagShowsAndLocksTheButton) {
