@@ -267,6 +267,12 @@ void Tour(const std::string& tlw, const Shooter& shooter) {
     ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     WaitUntilGone(menu, "context menu");
 
+    // The asset tag dialog, from the first page's button.
+    HWND infoPage = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+    ::PostMessageA(infoPage, WM_COMMAND, MAKEWPARAM(IDC_CHANGE_ASSET_TAG, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(infoPage, IDC_CHANGE_ASSET_TAG)));
+    Answer(ShootDialog(program, shooter, sheet, "asset-tag"), IDCANCEL, "asset tag dialog");
+
     ::PostMessageA(sheet, WM_COMMAND, IDM_ABOUT, 0);
     Answer(ShootDialog(program, shooter, sheet, "about"), IDOK, "About box");
 
