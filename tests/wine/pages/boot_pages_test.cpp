@@ -221,11 +221,23 @@ void SendMouse(DWORD flags) {
     ::SendInput(1, &input, sizeof input);
 }
 
-// A user's drag with the left button: pressed at `from`, moved in a few
-// steps, released at `to`. The drag list reads the real cursor.
-void Drag(POINT from, POINT to) {
+// The window that holds the mouse capture in `window`'s thread.
+HWND CaptureOf(HWND window) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndCapture;
+}
+
+// A user's drag with the left button over `list`: pressed at `from`, moved in
+// a few steps, released at `to`. The drag list reads the real cursor when it
+// takes the press, so the cursor stays put until the list has taken it (it
+// captures the mouse then): on a busy machine the press may wait in the queue
+// while a hand would already be moving.
+void Drag(HWND list, POINT from, POINT to) {
     ::SetCursorPos(from.x, from.y);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Eventually([&] { return CaptureOf(list) == list; }, 3000);
     constexpr int kSteps = 5;
     for (int step = 1; step <= kSteps; ++step) {
         ::Sleep(30);  // paces the input like a hand, not a wait for a result
@@ -246,7 +258,7 @@ TEST_F(BootPages, DraggingTheLastEntryToTheTopWritesTheNewOrderAtOKWithARestart)
         HWND list = BootList(page);
         before = Entries(list);
         hardDiskHidden = !Visible(page, IDC_HDD_BOOT_COMBO) && !Visible(page, IDC_HDD_BOOT_GROUP);
-        Drag(EntryCentre(list, 3), EntryCentre(list, 0));
+        Drag(list, EntryCentre(list, 3), EntryCentre(list, 0));
         Eventually([&] { return Entries(list).front() == "ZIP Drive"; });
         after = Entries(list);
         EXPECT_TRUE(ApplyEnabled(sheet));
@@ -273,10 +285,10 @@ TEST_F(BootPages, DropsOnTheirOwnPlaceOrBelowTheLastMoveNothingButThePressStillA
         HWND page = ShowPage(sheet, kBootPage);
         HWND list = BootList(page);
         POINT own = EntryCentre(list, 1);
-        Drag(own, {own.x + 3, own.y + 1});
+        Drag(list, own, {own.x + 3, own.y + 1});
         marked = Eventually([&] { return ApplyEnabled(sheet); });
         afterOwnPlace = Entries(list);
-        Drag(EntryCentre(list, 0), BelowTheLastEntry(list));
+        Drag(list, EntryCentre(list, 0), BelowTheLastEntry(list));
         Eventually([&] { return win::ListBox(list).Selection() == 0; });
         afterBelow = Entries(list);
         Click(sheet, win::kApplyButton);
@@ -304,7 +316,7 @@ TEST_F(BootPages, WithAHardDiskAt82TheCdRomIsUnlistedKeptAndTheSecondaryDiskAppl
         win::ComboBox combo(::GetDlgItem(page, IDC_HDD_BOOT_COMBO));
         for (int i = 0; i < combo.Count(); ++i) choices.push_back(combo.ItemText(i));
         selected = combo.Selection();
-        Drag(EntryCentre(list, 2), EntryCentre(list, 0));
+        Drag(list, EntryCentre(list, 2), EntryCentre(list, 0));
         EXPECT_TRUE(Eventually([&] { return Entries(list).front() == "ZIP Drive"; }));
         Click(sheet, win::kApplyButton);
         EXPECT_TRUE(Eventually([&] { return !ApplyEnabled(sheet); }));
@@ -355,7 +367,7 @@ TEST_F(BootPages, BootLoadPreviousWritesTheAppliedListOnceAndReadsItBack) {
     Run([&](HWND sheet) {
         HWND page = ShowPage(sheet, kBootPage);
         HWND list = BootList(page);
-        Drag(EntryCentre(list, 3), EntryCentre(list, 0));
+        Drag(list, EntryCentre(list, 3), EntryCentre(list, 0));
         EXPECT_TRUE(Eventually([&] { return Entries(list).front() == "ZIP Drive"; }));
         Click(sheet, win::kApplyButton);
         EXPECT_TRUE(Eventually([&] { return !ApplyEnabled(sheet); }));
@@ -386,7 +398,7 @@ TEST_F(BootPages, TlwKeepsTheDraggedOrderOverARestart) {
         HWND list = bootList(tlw);
         ASSERT_NE(list, nullptr);
         ASSERT_EQ(Entries(list).at(2), "CD-ROM/DVD-ROM/CD-RW");
-        Drag(EntryCentre(list, 2), EntryCentre(list, 0));
+        Drag(list, EntryCentre(list, 2), EntryCentre(list, 0));
         ASSERT_TRUE(Eventually([&] { return Entries(list).front() == "CD-ROM/DVD-ROM/CD-RW"; }));
         PressButton(::GetParent(::GetParent(list)), IDOK);
         HWND prompt = WaitForWindow("#32770", kRestartPrompt, tlw.id(), kWait);
