@@ -8,7 +8,7 @@
 #include <setupapi.h>
 #include <winioctl.h>
 
-#include <cstring>
+#include <string>
 
 namespace tlw {
 namespace {
@@ -20,12 +20,11 @@ constexpr GUID kPortsClass = {0x4D36E978, 0xE325, 0x11CE, {0xBF, 0xC1, 0x08, 0x0
 class SystemLibrary {
 public:
     explicit SystemLibrary(const char* name) {
-        char path[MAX_PATH] = "";
-        const UINT length = ::GetSystemDirectoryA(path, MAX_PATH);
-        if (length == 0 || length + 1 + std::strlen(name) >= MAX_PATH) return;
-        std::strcat(path, "\\");
-        std::strcat(path, name);
-        module_ = ::LoadLibraryA(path);
+        char folder[MAX_PATH] = "";
+        const UINT length = ::GetSystemDirectoryA(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return;
+        const std::string path = std::string(folder, length) + "\\" + name;
+        if (path.size() < MAX_PATH) module_ = ::LoadLibraryA(path.c_str());
     }
     ~SystemLibrary() {
         if (module_) ::FreeLibrary(module_);
@@ -103,7 +102,7 @@ public:
             char id[256] = "";
             if (!instanceId(devices, &device, id, sizeof id, nullptr)) continue;
             id[sizeof id - 1] = '\0';
-            if (std::strstr(id, idText.c_str()) == nullptr) continue;
+            if (std::string(id).find(idText) == std::string::npos) continue;
             ULONG status = 0;
             ULONG number = 0;
             if (nodeStatus(&status, &number, device.DevInst, 0) == 0) problem = number;
