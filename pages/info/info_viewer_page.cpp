@@ -35,11 +35,11 @@ bool CInfoViewerPage::OnInit() {
     SetControlText(IDC_INFO_WELCOME, IDS_INFO_WELCOME);
     SetControlText(IDC_INFO_INTRO, IDS_INFO_INTRO);
     SetControlText(IDC_CHANGE_ASSET_TAG, IDS_CHANGE_ASSET_TAG);
-    ReadSettings();
+    RefreshList();
     return true;
 }
 
-void CInfoViewerPage::ShowSettings() {
+void CInfoViewerPage::RefreshList() {
     m_listCtrl.DeleteAllItems();
     m_nRowCount = 0;
     FillList();
@@ -63,6 +63,8 @@ void CInfoViewerPage::FillList() {
     for (const tlw::InfoRow& row : tlw::MachineRows(ResourceTexts(), tlw::MachineFactsInUse(), windows2000)) {
         AddItemStrings(row.label, row.value);
     }
+    // The identity last: the DMI table is read after the BIOS's rows.
+    identity_.Load();
     for (const tlw::dmi::IdentityRow& row : identity_.rows()) {
         if (row.valueId) {
             AddItem(row.labelId, row.valueId);
@@ -115,6 +117,13 @@ void CInfoViewerPage::OnChangeAssetTag() {
 
 bool CInfoViewerPage::ApplySettings() {
     const bool restart = CSettingsPage::ApplySettings();
-    if (HasWindow()) ReadSettings();
+    if (HasWindow()) RefreshList();
     return restart;
+}
+
+void CInfoViewerPage::RestorePreviousSettings() {
+    if (!HasWindow()) return;
+    identity_.RestorePrevious();
+    RefreshList();
+    SetPageModified(false);
 }

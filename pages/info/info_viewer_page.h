@@ -17,12 +17,14 @@ public:
     // Writes a pending asset tag, then fills the list again whether or not a
     // tag was pending (the refill shows the new tag and locks the button).
     bool ApplySettings() override;
+    // Drops a pending asset tag and fills the list again; writes nothing.
+    void RestorePreviousSettings() override;
 
 protected:
     tlw::SettingsModel& model() override { return identity_; }
-    // Empties the list and fills it again: the machine's rows asked afresh,
-    // then the identity rows the model last read.
-    void ShowSettings() override;
+    // Empties the list and fills it again, asking the BIOS, the operating
+    // system and then the DMI proxy afresh.
+    void ShowSettings() override { RefreshList(); }
 
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;
@@ -33,6 +35,7 @@ private:
     void AddItemText(UINT labelId, const std::string& value);
     void AddItemStrings(const std::string& label, const std::string& value);
 
+    void RefreshList();
     void FillList();
     // The widest of the labels the machine's rows use, in the page's own
     // device context; the identity labels may be wider.

@@ -125,6 +125,17 @@ std::vector<std::string> LinesOf(const std::vector<std::string>& lines, const st
     return found;
 }
 
+std::vector<std::string> WithoutInformationFills(const std::vector<std::string>& log) {
+    std::vector<std::string> kept;
+    bool inFill = false;
+    for (const std::string& line : log) {
+        if (!inFill && line.rfind("GetCpuInfo ", 0) == 0) inFill = true;
+        if (!inFill) kept.push_back(line);
+        if (inFill && line.rfind("DmiProxy ", 0) == 0) inFill = false;
+    }
+    return kept;
+}
+
 Process::Process(const Launch& launch) {
     const std::string program = launch.program.empty() ? TlwPath() : launch.program;
     std::string commandLine = "\"" + program + "\"" + (launch.arguments.empty() ? "" : " " + launch.arguments);

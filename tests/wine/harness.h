@@ -29,6 +29,10 @@ void WriteText(const std::string& path, const std::string& text);
 std::vector<std::string> ReadLines(const std::string& path);
 // The lines of `lines` that begin with `call` followed by a blank.
 std::vector<std::string> LinesOf(const std::vector<std::string>& lines, const std::string& call);
+// `log` without the information page's fills: each run of reads from its
+// first (GetCpuInfo) through its last (the DMI proxy's read), which the page
+// makes whenever it fills its list (shown, applied, restored).
+std::vector<std::string> WithoutInformationFills(const std::vector<std::string>& log);
 
 struct Launch {
     std::string arguments;        // after the program name

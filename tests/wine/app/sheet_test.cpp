@@ -392,7 +392,7 @@ TEST_F(ProgramPages, EveryPageFindsTheSheetAndOKWithoutChangesWritesOnlyTheCheck
     EXPECT_EQ(hosts, std::vector<CPageHost*>(CAllControlsSheet::kPageCount, sheet_.get()));
     // The pages read what they show when first shown; the one write is the checksum.
     std::vector<std::string> writes;
-    for (const std::string& line : Log()) {
+    for (const std::string& line : WithoutInformationFills(Log())) {
         if (line.rfind("Get", 0) != 0 && line.rfind("Ask", 0) != 0) writes.push_back(line);
     }
     ASSERT_EQ(writes.size(), 1u);
