@@ -50,7 +50,7 @@ HtmlHelpFunction HtmlHelpEntry() {
     if (!looked) {
         looked = true;
         if (HMODULE module = ::LoadLibraryA("hhctrl.ocx"))
-            entry = reinterpret_cast<HtmlHelpFunction>(::GetProcAddress(module, "HtmlHelpA"));
+            entry = reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void*>(::GetProcAddress(module, "HtmlHelpA")));
     }
     return entry;
 }
@@ -167,7 +167,7 @@ void ShowPopup(HWND owner, unsigned textId, POINT at) {
         request.clrBackground = static_cast<COLORREF>(-1);
         request.rcMargins = {-1, -1, -1, -1};
         if (HWND window = htmlHelp(owner, nullptr, HH_DISPLAY_TEXT_POPUP, reinterpret_cast<DWORD_PTR>(&request))) {
-            Record(Way::HtmlHelp, std::string(), 0, textId, window);
+            Record(Way::HtmlHelpWindow, std::string(), 0, textId, window);
             return;
         }
     }
@@ -198,7 +198,7 @@ void ShowTopic(HWND owner, UINT templateId) {
     if (IsFile(htmlHelpFile)) {
         if (HtmlHelpFunction htmlHelp = HtmlHelpEntry()) {
             if (HWND window = htmlHelp(owner, htmlHelpFile.c_str(), HH_HELP_CONTEXT, context)) {
-                Record(Way::HtmlHelp, htmlHelpFile, context, 0, window);
+                Record(Way::HtmlHelpWindow, htmlHelpFile, context, 0, window);
                 return;
             }
         }

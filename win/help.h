@@ -16,11 +16,11 @@ namespace help {
 
 // How a request was answered.
 enum class Way {
-    None,      // nothing was asked yet
-    WinHelp,   // the .HLP file, through WinHelp
-    HtmlHelp,  // the .chm file or the popup, through HTML Help
-    Popup,     // the popup text in the program's own popup window
-    Message,   // a message saying where the help would be
+    None,            // nothing was asked yet
+    WinHelp,         // the .HLP file, through WinHelp
+    HtmlHelpWindow,  // the .chm file or the popup, through HTML Help
+    Popup,           // the popup text in the program's own popup window
+    Message,         // a message saying where the help would be
 };
 
 // The last request, for the tests: what was asked and how it was answered.
