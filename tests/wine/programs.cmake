@@ -25,3 +25,6 @@ set(wine_identity_tests_SOURCES tests/wine/pages/asset_tag_dlg_test.cpp tests/wi
 # The POST and boot sequence pages in the in-process sheet.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_boot_tests)
 set(wine_boot_tests_SOURCES tests/wine/pages/boot_pages_test.cpp tests/wine/app/sheet_fixture.cpp)
+# Help: the topics in HTML Help, the controls' popups, WinHelp and the message.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_help_tests)
+set(wine_help_tests_SOURCES tests/wine/app/help_test.cpp tests/wine/app/sheet_fixture.cpp)
