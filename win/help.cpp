@@ -208,7 +208,7 @@ void ShowTopic(HWND owner, UINT templateId) {
     const auto at = text.find("%s");
     if (at != std::string::npos) text.replace(at, 2, htmlHelpFile);
     Record(Way::Message, htmlHelpFile, context, 0, nullptr);
-    win::ShowMessage(owner, text, MB_OK | MB_ICONINFORMATION);
+    win::ShowMessage(owner, text, MB_OK);
 }
 
 void Answer(HWND dialog, UINT templateId, const HELPINFO& info) {
