@@ -75,7 +75,7 @@ protected:
     }
     void SkipIfPagesWereUnshown() {
         if (!unshown_.empty())
-            GTEST_SKIP() << "the other pages passed; pages" << unshown_ << " could not be made: " << WhyWow64HasNoDisplay();
+            GTEST_SKIP() << "the other pages passed; page(s)" << unshown_ << " could not be made: " << WhyWow64HasNoDisplay();
     }
 
     // Presses the sheet's Help button on page `index` and waits for the request.
