@@ -35,7 +35,6 @@ add_library(tlw_app STATIC
   app/driver_selection.cpp
   app/settings_window.cpp
   app/password_prompt_dlg.cpp
-  win/help.cpp
   pages/page_base.cpp
   pages/page_host.cpp
   pages/settings_page.cpp

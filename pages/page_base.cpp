@@ -41,9 +41,10 @@ bool CMyPropertyPage::OnInit() {
 
 void CMyPropertyPage::OnHelp() { ShowHelp(hwnd_, templateId()); }
 
-bool CMyPropertyPage::OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
-    if (message != WM_HELP) return false;
-    ShowHelp(hwnd_, templateId());
+bool CMyPropertyPage::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_HELP || !lParam) return false;
+    // The "?" button or Shift+F1 on a control: its popup; F1: the page's topic.
+    help::Answer(hwnd_, templateId(), *reinterpret_cast<const HELPINFO*>(lParam));
     result = TRUE;
     return true;
 }

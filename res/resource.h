@@ -306,4 +306,38 @@
 #define IDS_CONTRAST_LEVEL              242     // "Contrast for LCD Panel (%d)"
 #define IDS_NO_MONITOR                  254
 
+// Help: the message shown when no help can be, and the popup texts of the controls that take
+// input (the "?" button, Shift+F1), by dialog (win/help_map.cpp).
+#define IDS_HELP_NOT_AVAILABLE          600
+#define IDS_HELP_OK                     601
+#define IDS_HELP_CANCEL                 602
+#define IDS_HELP_INFO_LIST              603
+#define IDS_HELP_CHANGE_ASSET_TAG       604
+#define IDS_HELP_FAST_BOOT              605
+#define IDS_HELP_QUIET_BOOT             606
+#define IDS_HELP_FAN_ALWAYS_ON          607
+#define IDS_HELP_BOOT_ORDER             608
+#define IDS_HELP_HDD_BOOT               609
+#define IDS_HELP_CHANGE_POWER_ON_PASSWORD 610
+#define IDS_HELP_CHANGE_SETUP_PASSWORD  611
+#define IDS_HELP_BOOT_DISPLAY_AUTO      612
+#define IDS_HELP_BOOT_DISPLAY_BOTH      613
+#define IDS_HELP_DISPLAY_LCD_ONLY       614
+#define IDS_HELP_DISPLAY_EXTERNAL_ONLY  615
+#define IDS_HELP_DISPLAY_BOTH           616
+#define IDS_HELP_BRIGHTNESS             617
+#define IDS_HELP_CONTRAST               618
+#define IDS_HELP_PROMPT_PASSWORD        619
+#define IDS_HELP_PROMPT_OK              620
+#define IDS_HELP_PROMPT_CANCEL          621
+#define IDS_HELP_RESTART_YES            622
+#define IDS_HELP_RESTART_NO             623
+#define IDS_HELP_ENABLE_PASSWORD        624
+#define IDS_HELP_NEW_PASSWORD           625
+#define IDS_HELP_CONFIRM_PASSWORD       626
+#define IDS_HELP_LOAD_YES               627
+#define IDS_HELP_LOAD_NO                628
+#define IDS_HELP_NEW_ASSET_TAG          629
+#define IDS_HELP_CONFIRM_ASSET_TAG      630
+
 #endif  // TLW_RES_RESOURCE_H

@@ -12,6 +12,8 @@ packages="cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-i686 g++-m
   xvfb xauth x11-utils imagemagick"
 # clang with libFuzzer and the sanitizers' runtimes, for ./scripts/fuzz.
 packages="$packages clang libclang-rt-14-dev"
+# chmcmd and chmls, which compile and list the help file tlw.chm.
+packages="$packages fp-utils"
 
 install_packages() {
   local missing=""

@@ -1,6 +1,7 @@
 // The dialog trampoline and the dispatch to the handlers.
 #include "win/dialog.h"
 
+#include "win/help.h"
 #include "win/resources.h"
 
 namespace win {
@@ -85,7 +86,13 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return FALSE;
         default:
-            if (!OnMessage(message, wParam, lParam, result)) return FALSE;
+            if (!OnMessage(message, wParam, lParam, result)) {
+                // F1 in a dialog: its topic, or the focused control's popup with Shift.
+                if (message != WM_HELP || !lParam) return FALSE;
+                help::Answer(hwnd_, templateId_, *reinterpret_cast<const HELPINFO*>(lParam));
+                SetMessageResult(TRUE);
+                return TRUE;
+            }
             if (AnswersDirectly(message)) return static_cast<INT_PTR>(result);
             SetMessageResult(result);
             return TRUE;

@@ -28,3 +28,6 @@ set(wine_boot_tests_SOURCES tests/wine/pages/boot_pages_test.cpp tests/wine/app/
 # The information page in the program's sheet: its rows under both Windows versions, the asset tag flow.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_info_tests)
 set(wine_info_tests_SOURCES tests/wine/pages/info_page_test.cpp tests/wine/app/sheet_fixture.cpp)
+# Help: the topics in HTML Help, the controls' popups, WinHelp and the message.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_help_tests)
+set(wine_help_tests_SOURCES tests/wine/app/help_test.cpp tests/wine/app/sheet_fixture.cpp)
