@@ -19,6 +19,7 @@
 #include "pages/info/info_viewer_page.h"
 #include "pages/password/password_page.h"
 #include "res/resource.h"
+#include "win/help.h"
 #include "win/resources.h"
 
 namespace {
@@ -213,6 +214,18 @@ bool CAllControlsSheet::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LR
             // that realise palettes sit on the pages.
             result = ForwardToPagePictures(message, wParam, lParam);
             return true;
+        case WM_HELP: {
+            // The pages answer for their own controls; what reaches the sheet
+            // is about its buttons and tabs, or F1 with the focus on them.
+            HWND front = reinterpret_cast<HWND>(Send(PSM_GETCURRENTPAGEHWND));
+            UINT frontTemplate = IDD_INFO_PAGE;
+            for (const auto& page : pages_) {
+                if (page && page->handle() == front) frontTemplate = page->templateId();
+            }
+            help::AnswerForSheet(hwnd_, frontTemplate, *reinterpret_cast<const HELPINFO*>(lParam));
+            result = TRUE;
+            return true;
+        }
         case WM_QUERYDRAGICON:
             result = reinterpret_cast<LRESULT>(icon_);
             return true;

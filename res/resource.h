@@ -61,6 +61,8 @@
 #define IDM_HELP                        57670
 // The property sheet's own Apply button (created by the common controls, not by a template).
 #define IDC_SHEET_APPLY                 12321
+#define IDC_SHEET_TABS                  12320   // the sheet's tab control
+#define IDC_SHEET_HELP                  9       // the sheet's Help button (IDHELP)
 
 // ---------------------------------------------------------------------------------------------
 // Controls
@@ -339,5 +341,10 @@
 #define IDS_HELP_LOAD_NO                628
 #define IDS_HELP_NEW_ASSET_TAG          629
 #define IDS_HELP_CONFIRM_ASSET_TAG      630
+#define IDS_HELP_SHEET_OK               631
+#define IDS_HELP_SHEET_CANCEL           632
+#define IDS_HELP_SHEET_APPLY            633
+#define IDS_HELP_SHEET_HELP             634
+#define IDS_HELP_SHEET_TABS             635
 
 #endif  // TLW_RES_RESOURCE_H

@@ -211,23 +211,37 @@ void ShowTopic(HWND owner, UINT templateId) {
     win::ShowMessage(owner, text, MB_OK);
 }
 
-void Answer(HWND dialog, UINT templateId, const HELPINFO& info) {
+namespace {
+
+// F1 alone asks for the topic; the "?" button and Shift+F1 for the popup
+// text `textId` of the control, or the topic when it has none.
+void AnswerWith(HWND window, UINT templateId, const HELPINFO& info, unsigned textId) {
     const bool f1 = (::GetKeyState(VK_F1) & 0x8000) != 0;
     const bool shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
     HWND control = static_cast<HWND>(info.hItemHandle);
-    const unsigned textId =
-        info.iContextType == HELPINFO_WINDOW && control != dialog ? PopupTextId(templateId, info.iCtrlId) : 0;
-    // F1 alone asks for the page; a control without a text of its own has
-    // only the page's topic to offer.
     if ((f1 && !shift) || textId == 0) {
-        ShowTopic(dialog, templateId);
+        ShowTopic(window, templateId);
         return;
     }
     POINT at = info.MousePos;
     RECT bounds;
     // From the keyboard the mouse may be anywhere: the popup goes below the control.
     if (f1 && ::GetWindowRect(control, &bounds)) at = {bounds.left + (bounds.right - bounds.left) / 2, bounds.bottom};
-    ShowPopup(dialog, textId, at);
+    ShowPopup(window, textId, at);
+}
+
+bool AboutAControlOf(HWND window, const HELPINFO& info) {
+    return info.iContextType == HELPINFO_WINDOW && static_cast<HWND>(info.hItemHandle) != window;
+}
+
+}  // namespace
+
+void Answer(HWND dialog, UINT templateId, const HELPINFO& info) {
+    AnswerWith(dialog, templateId, info, AboutAControlOf(dialog, info) ? PopupTextId(templateId, info.iCtrlId) : 0);
+}
+
+void AnswerForSheet(HWND sheet, UINT pageTemplateId, const HELPINFO& info) {
+    AnswerWith(sheet, pageTemplateId, info, AboutAControlOf(sheet, info) ? SheetPopupTextId(info.iCtrlId) : 0);
 }
 
 }  // namespace help

@@ -45,6 +45,11 @@ void ShowTopic(HWND owner, UINT templateId);
 // text, or the topic for a control that has none.
 void Answer(HWND dialog, UINT templateId, const HELPINFO& info);
 
+// Answers WM_HELP in a property sheet for its own controls (OK, Cancel,
+// Apply, Help, the tabs): their popup texts, or for F1 the topic of the page
+// in front, made from template `pageTemplateId`.
+void AnswerForSheet(HWND sheet, UINT pageTemplateId, const HELPINFO& info);
+
 // The program's popup window class, for the tests to find it.
 extern const char kPopupClass[];
 

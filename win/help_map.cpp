@@ -44,6 +44,22 @@ const ControlHelp kControlHelp[] = {
 };
 const std::size_t kControlHelpCount = sizeof kControlHelp / sizeof kControlHelp[0];
 
+const ControlHelp kSheetControlHelp[] = {
+    {kAnyDialog, IDOK, IDS_HELP_SHEET_OK},
+    {kAnyDialog, IDCANCEL, IDS_HELP_SHEET_CANCEL},
+    {kAnyDialog, IDC_SHEET_APPLY, IDS_HELP_SHEET_APPLY},
+    {kAnyDialog, IDC_SHEET_HELP, IDS_HELP_SHEET_HELP},
+    {kAnyDialog, IDC_SHEET_TABS, IDS_HELP_SHEET_TABS},
+};
+const std::size_t kSheetControlHelpCount = sizeof kSheetControlHelp / sizeof kSheetControlHelp[0];
+
+unsigned SheetPopupTextId(int controlId) {
+    for (const ControlHelp& entry : kSheetControlHelp) {
+        if (entry.controlId == controlId) return entry.textId;
+    }
+    return 0;
+}
+
 unsigned PopupTextId(unsigned templateId, int controlId) {
     unsigned shared = 0;
     for (const ControlHelp& entry : kControlHelp) {

@@ -25,6 +25,14 @@ struct ControlHelp {
 extern const ControlHelp kControlHelp[];
 extern const std::size_t kControlHelpCount;
 
+// The settings sheet's own controls below and above its pages: OK, Cancel,
+// Apply, Help and the tabs.
+extern const ControlHelp kSheetControlHelp[];
+extern const std::size_t kSheetControlHelpCount;
+
+// The popup text of the sheet's own control `controlId`; 0 when it has none.
+unsigned SheetPopupTextId(int controlId);
+
 // The popup text of control `controlId` in dialog `templateId`: the dialog's
 // own entry, else the one for every dialog; 0 when the control has none.
 unsigned PopupTextId(unsigned templateId, int controlId);

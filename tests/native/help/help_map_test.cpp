@@ -163,12 +163,26 @@ TEST_F(HelpMap, NamesOnlyControlsThatExist) {
 
 TEST_F(HelpMap, EachPopupTextIsWrittenOnce) {
     std::map<std::string, unsigned> seen;
-    for (std::size_t i = 0; i < help::kControlHelpCount; ++i) {
-        const unsigned textId = help::kControlHelp[i].textId;
+    std::vector<unsigned> textIds;
+    for (std::size_t i = 0; i < help::kControlHelpCount; ++i) textIds.push_back(help::kControlHelp[i].textId);
+    for (std::size_t i = 0; i < help::kSheetControlHelpCount; ++i) textIds.push_back(help::kSheetControlHelp[i].textId);
+    for (const unsigned textId : textIds) {
+        EXPECT_FALSE(textById[textId].empty()) << "string " << textId << " is not in the script";
         const std::string& text = textById[textId];
         const auto [at, added] = seen.emplace(text, textId);
         EXPECT_TRUE(added || at->second == textId) << "strings " << at->second << " and " << textId << " say the same";
     }
+}
+
+TEST_F(HelpMap, TheSheetsOwnButtonsAndTabsEachHaveTheirText) {
+    for (const char* name : {"IDOK", "IDCANCEL", "IDC_SHEET_APPLY", "IDC_SHEET_HELP", "IDC_SHEET_TABS"}) {
+        ASSERT_TRUE(ids.count(name)) << name;
+        EXPECT_NE(help::SheetPopupTextId(static_cast<int>(ids.at(name))), 0u) << name;
+    }
+    // The sheet's OK is not a dialog's OK: it writes every page.
+    EXPECT_NE(help::SheetPopupTextId(static_cast<int>(ids.at("IDOK"))),
+              help::PopupTextId(help::kAnyDialog, static_cast<int>(ids.at("IDOK"))));
+    EXPECT_EQ(help::SheetPopupTextId(static_cast<int>(ids.at("IDC_INFO_LIST"))), 0u);
 }
 
 TEST_F(HelpMap, ADialogsOwnTextWinsOverTheSharedOne) {

@@ -192,6 +192,29 @@ TEST_F(Help, TheQuestionMarkOnAControlShowsItsPopupText) {
     SkipIfPagesWereUnshown();
 }
 
+TEST_F(Help, TheQuestionMarkOnTheSheetsOwnButtonsAndTabsShowsTheirTexts) {
+    RunSheet([&](HWND sheet) {
+        for (int id : {IDOK, IDCANCEL, IDC_SHEET_APPLY, IDC_SHEET_HELP, IDC_SHEET_TABS}) {
+            SCOPED_TRACE("control " + std::to_string(id));
+            HWND control = ::GetDlgItem(sheet, id);
+            ASSERT_NE(control, nullptr);
+            QuestionMarkOn(sheet, control);
+            const help::Request request = help::LastRequest();
+            EXPECT_NE(request.textId, 0u);
+            EXPECT_EQ(request.textId, help::SheetPopupTextId(id));
+            ASSERT_TRUE(::IsWindow(request.window));
+            if (request.way == help::Way::Popup) {
+                EXPECT_EQ(TextOf(request.window), win::LoadText(request.textId, 1024));
+                ::PostMessageA(request.window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+                EXPECT_TRUE(WaitForWindowGone(request.window, kSheetWait));
+            } else {
+                EXPECT_EQ(request.way, help::Way::HtmlHelpWindow);
+                ::PostMessageA(request.window, WM_CLOSE, 0, 0);
+            }
+        }
+    });
+}
+
 TEST_F(Help, TheQuestionMarkOnTextWithoutPopupShowsThePagesTopic) {
     RunSheet([&](HWND sheet) {
         HWND page = ShowPage(sheet, 1);
