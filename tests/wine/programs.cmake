@@ -28,3 +28,6 @@ set(wine_boot_tests_SOURCES tests/wine/pages/boot_pages_test.cpp tests/wine/app/
 # The information page in the program's sheet: its rows under both Windows versions, the asset tag flow.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_info_tests)
 set(wine_info_tests_SOURCES tests/wine/pages/info_page_test.cpp tests/wine/app/sheet_fixture.cpp)
+# tlwctl.exe run as a child process on simulated notebooks: its output, exit codes, files and requests.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_tlwctl_tests)
+set(wine_tlwctl_tests_SOURCES tests/wine/ctl/tlwctl_test.cpp)
