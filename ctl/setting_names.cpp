@@ -1,8 +1,6 @@
 // The settings' names, kinds and words.
 #include "ctl/setting_names.h"
 
-#include <cctype>
-
 #include "bios/boot_calls.h"
 #include "pages/boot/boot_order.h"
 #include "pages/display/display_settings.h"
@@ -16,8 +14,11 @@ namespace {
 const std::vector<ChoiceWord> kButtonActions = {
     {0, 0, "none"}, {1, 0, "standby"}, {2, 0, "hibernate"}, {3, 0, "shutdown"}};
 
+// ASCII only: the pages' words are, and a byte of another code page is left as it is.
 std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
     return text;
 }
 

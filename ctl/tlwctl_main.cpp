@@ -29,7 +29,9 @@ int main(int argc, char** argv) {
         return tlw::ctl::kNoDriver;
     }
     // The sheet's flag: Windows 2000 and later report a major version above 4.
-    const bool windows2000 = LOBYTE(LOWORD(::GetVersion())) > 4;
+    OSVERSIONINFOA version = {};
+    version.dwOSVersionInfoSize = sizeof version;
+    const bool windows2000 = ::GetVersionExA(&version) && version.dwMajorVersion > 4;
     const int result = tlw::ctl::Run(invocation, console, tlw::ctl::ResourceTexts(), windows2000);
     tlw::CloseBiosChannel();
     return result;
