@@ -210,6 +210,32 @@ TEST_F(Commands, BadInputIsRefusedBeforeTheFirstWrite) {
     EXPECT_EQ(State(), before);
 }
 
+TEST_F(Commands, WithAHardDiskAt0x82TheCdRomKeepsItsPlaceAndTheHardDiskChoiceIsOffered) {
+    ASSERT_TRUE(OpenNotebook("ide_type_82 = 01 00\nboot_sequence = 00 02 01 08\nhdd_boot = 0\n"));
+    ASSERT_EQ(Tlwctl({"get", "boot_order"}), kDone);
+    EXPECT_EQ(console.out, texts.Text(IDS_BOOT_FLOPPY) + ", " + texts.Text(IDS_BOOT_HARD_DISK) + ", " +
+                               texts.Text(IDS_BOOT_ZIP) + "\n")
+        << "the page lists no CD-ROM while drive 0x82 is a hard disk";
+    EXPECT_EQ(Tlwctl({"set", "boot_order=0,1,2,8"}), kBadInput) << "the CD-ROM is not listed: naming it invents it";
+    ASSERT_EQ(Tlwctl({"set", "boot_order=8,1,0", "hdd_boot=Secondary HDD"}), kRestartNeeded) << console.err;
+    EXPECT_NE(console.out.find("hdd_boot: " + texts.Text(IDS_PRIMARY_HDD) + " -> " + texts.Text(IDS_SECONDARY_HDD)),
+              std::string::npos)
+        << console.out;
+    EXPECT_NE(State().find("boot_sequence = 08 02 01 00"), std::string::npos) << State();
+    EXPECT_NE(State().find("hdd_boot = 2"), std::string::npos);
+}
+
+TEST_F(Commands, TheAssetTagIsEnteredOnceOnly) {
+    ASSERT_TRUE(OpenNotebook(kNotebook));
+    ASSERT_EQ(Tlwctl({"set", "asset_tag=" + std::string(33, 'x')}), kBadInput) << "longer than the dialog takes";
+    ASSERT_EQ(Tlwctl({"set", "asset_tag=FIRST"}), kDone) << console.err;
+    ASSERT_TRUE(Reopen());
+    EXPECT_EQ(Tlwctl({"set", "asset_tag=FIRST"}), kDone) << "the same tag is no change";
+    EXPECT_EQ(Tlwctl({"set", "asset_tag=SECOND"}), kBadInput);
+    EXPECT_NE(console.err.find("entered once only"), std::string::npos) << console.err;
+    EXPECT_NE(State().find("asset_tag = \"FIRST\""), std::string::npos);
+}
+
 TEST_F(Commands, DryRunShowsTheChangesAndWritesNothing) {
     ASSERT_TRUE(OpenNotebook(kNotebook));
     sim::WriteFile(File("b.txt"), "fast_boot = on\nbrightness = 5\nboot_display = Both\nsleep_button_action = 3\n");
