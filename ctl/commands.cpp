@@ -177,10 +177,10 @@ int Apply(const ChangeSet& wanted, bool dryRun, Console& console, const TextSour
         differences += setting.name + std::string(": wrote ") + FormatValue(setting, change.value, texts) +
                        ", reads " + Shown(setting, read, texts) + "\n";
     }
-    if (!differences.empty()) console.Err(differences);
+    if (differences.empty()) console.Out("Applied; every setting the BIOS can read back reads as written.\n");
+    console.Err(differences);
     if (restart) console.Out("A restart is needed for the change to take effect.\n");
     if (!differences.empty()) return kReadBackDiffers;
-    console.Out("Applied; every setting the BIOS can read back reads as written.\n");
     return restart ? kRestartNeeded : kDone;
 }
 
