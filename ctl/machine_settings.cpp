@@ -79,7 +79,9 @@ void MachineSettings::Read() {
     IdentitySettings identity;
     identity.Load();
     const std::string tag = dmi::TextOf(identity.identity().assetTag);
-    tagWritable_ = identity.CanChangeTag();
+    // A tag is entered once only: not while the table could not be read at
+    // all, since a tag may be there that nobody saw.
+    tagWritable_ = identity.CanChangeTag() && !identity.rows().empty();
     // A tag is known when the table was read and reached the enclosure:
     // either it holds one, or the page would let one be entered.
     if (!identity.rows().empty() && (dmi::HasNonBlank(tag) || tagWritable_)) {

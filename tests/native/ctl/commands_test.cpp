@@ -234,6 +234,11 @@ TEST_F(Commands, TheAssetTagIsEnteredOnceOnly) {
     EXPECT_EQ(Tlwctl({"set", "asset_tag=SECOND"}), kBadInput);
     EXPECT_NE(console.err.find("entered once only"), std::string::npos) << console.err;
     EXPECT_NE(State().find("asset_tag = \"FIRST\""), std::string::npos);
+
+    // No table read: a tag may be there that nobody saw.
+    ASSERT_TRUE(OpenNotebook(std::string(kNotebook) + "refuse = DmiProxy channel\n"));
+    EXPECT_EQ(Tlwctl({"set", "asset_tag=THIRD"}), kBadInput);
+    EXPECT_NE(State().find("asset_tag = \"\""), std::string::npos);
 }
 
 TEST_F(Commands, DryRunShowsTheChangesAndWritesNothing) {
