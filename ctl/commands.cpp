@@ -7,6 +7,7 @@
 #include "ctl/json_text.h"
 #include "ctl/machine_settings.h"
 #include "ctl/settings_file.h"
+#include "pages/password/password_settings.h"
 #include "res/resource.h"
 
 namespace tlw::ctl {
@@ -63,6 +64,12 @@ int Show(Console& console, const TextSource& texts, bool windows2000, bool json)
     const InfoRows rows = InformationRows(texts, windows2000);
     MachineSettings machine;
     machine.Read();
+    // Whether each password is set, as the password page's dialogs open with
+    // it; the BIOS never gives a password back.
+    PasswordSettings passwords;
+    passwords.Load();
+    const bool powerOnSet = passwords.record(Password::PowerOn).enabled != 0;
+    const bool setupSet = passwords.record(Password::Setup).enabled != 0;
     std::string out;
     if (json) {
         out = "{\n  \"information\": [";
@@ -92,7 +99,8 @@ int Show(Console& console, const TextSource& texts, bool windows2000, bool json)
             out += std::string(first ? "" : ",") + "\n    " + JsonString(setting.name) + ": " + value;
             first = false;
         }
-        out += "\n  }\n}\n";
+        out += "\n  },\n  \"passwords\": {\"power_on\": " + std::string(powerOnSet ? "true" : "false") +
+               ", \"setup\": " + (setupSet ? "true" : "false") + "}\n}\n";
     } else {
         out = "[" + texts.Text(IDS_PAGE_INFORMATION) + "]\n";
         for (const InfoRow& row : rows) {
@@ -104,6 +112,12 @@ int Show(Console& console, const TextSource& texts, bool windows2000, bool json)
                 const SettingInfo& setting = InfoOf(id);
                 out += setting.name + std::string(" (") + LabelOf(setting, texts) +
                        "): " + Shown(setting, machine.Current(id), texts) + "\n";
+            }
+            if (section.captionId == IDS_PAGE_BOOT_SEQUENCE) {
+                out += "\n[" + texts.Text(IDS_PAGE_PASSWORD) + "]\n" + texts.Text(IDS_POWER_ON_PASSWORD_GROUP) +
+                       ": " + texts.Text(powerOnSet ? IDS_ENABLED : IDS_DISABLED) + "\n" +
+                       texts.Text(IDS_SETUP_PASSWORD_GROUP) + ": " + texts.Text(setupSet ? IDS_ENABLED : IDS_DISABLED) +
+                       "\n";
             }
         }
     }

@@ -317,6 +317,17 @@ TEST_F(Commands, ShowGivesEveryRowAndSettingAndJsonTheSameValues) {
                         "\"ZIP Drive\"]"),
               std::string::npos);
     EXPECT_EQ(json.find("hotkey_button"), std::string::npos) << "what cannot be read is not shown";
+    EXPECT_NE(json.find("\"passwords\": {\"power_on\": false, \"setup\": false}"), std::string::npos);
+
+    // Whether a password is set shows, never the password.
+    ASSERT_TRUE(OpenNotebook(std::string(kNotebook) + "poweron_password = 1E 30\n"));
+    ASSERT_EQ(Tlwctl({"show"}), kDone);
+    EXPECT_NE(console.out.find("[" + texts.Text(IDS_PAGE_PASSWORD) + "]\n" + texts.Text(IDS_POWER_ON_PASSWORD_GROUP) +
+                               ": " + texts.Text(IDS_ENABLED) + "\n" + texts.Text(IDS_SETUP_PASSWORD_GROUP) + ": " +
+                               texts.Text(IDS_DISABLED) + "\n"),
+              std::string::npos)
+        << console.out;
+    EXPECT_EQ(console.out.find("1E"), std::string::npos);
 }
 
 TEST(CommandLine, UsageErrorsAreNamed) {
