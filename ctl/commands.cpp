@@ -309,8 +309,11 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, Invocation& inv
         return false;
     }
     if (operands.size() < least || operands.size() > most) {
-        error = verb + (operands.size() < least ? " wants " : " takes only ") +
-                (invocation.verb == Verb::Get ? "one setting name" : invocation.verb == Verb::Set ? "NAME=VALUE" : least ? "one file" : "no operand");
+        const char* wanted = invocation.verb == Verb::Get   ? "one setting name"
+                             : invocation.verb == Verb::Set ? "NAME=VALUE"
+                             : least                        ? "one file"
+                                                            : "no operand";
+        error = verb + (least == 0 ? " takes " : operands.size() < least ? " wants " : " takes only ") + wanted;
         return false;
     }
     return true;
