@@ -60,68 +60,82 @@ int Gate(Console& console, const TextSource& texts) {
     return kPasswordRequired;
 }
 
+// Whether each password is set, as the password page's dialogs open with it;
+// the BIOS never gives a password back.
+struct PasswordStates {
+    bool powerOn = false;
+    bool setup = false;
+};
+
+std::string JsonValue(const SettingInfo& setting, const Reading& reading, const TextSource& texts) {
+    if (!reading.known) return "null";
+    switch (setting.kind) {
+        case ValueKind::OnOff: return reading.value.number ? "true" : "false";
+        case ValueKind::Level: return std::to_string(reading.value.number);
+        case ValueKind::List: {
+            std::string list = "[";
+            for (std::size_t i = 0; i < reading.value.codes.size(); ++i) {
+                list += (i ? ", " : "") + JsonString(DeviceWord(reading.value.codes[i], texts));
+            }
+            return list + "]";
+        }
+        default: return JsonString(FormatValue(setting, reading.value, texts));
+    }
+}
+
+std::string ShowJson(const InfoRows& rows, const MachineSettings& machine, PasswordStates passwords,
+                     const TextSource& texts) {
+    std::string out = "{\n  \"information\": [";
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        out += std::string(i ? "," : "") + "\n    {\"label\": " + JsonString(rows[i].label) +
+               ", \"value\": " + JsonString(rows[i].value) + "}";
+    }
+    out += "\n  ],\n  \"settings\": {";
+    bool first = true;
+    for (const SettingInfo& setting : Settings()) {
+        if (!setting.readable) continue;
+        out += std::string(first ? "" : ",") + "\n    " + JsonString(setting.name) + ": " +
+               JsonValue(setting, machine.Current(setting.id), texts);
+        first = false;
+    }
+    return out + "\n  },\n  \"passwords\": {\"power_on\": " + (passwords.powerOn ? "true" : "false") +
+           ", \"setup\": " + (passwords.setup ? "true" : "false") + "}\n}\n";
+}
+
+std::string ShowText(const InfoRows& rows, const MachineSettings& machine, PasswordStates passwords,
+                     const TextSource& texts) {
+    std::string out = "[" + texts.Text(IDS_PAGE_INFORMATION) + "]\n";
+    for (const InfoRow& row : rows) {
+        out += row.label.empty() ? "  " + row.value + "\n" : row.label + ": " + row.value + "\n";
+    }
+    const auto enabled = [&](bool on) { return texts.Text(on ? IDS_ENABLED : IDS_DISABLED); };
+    for (const Section& section : Sections()) {
+        if (section.captionId != IDS_PAGE_INFORMATION) out += "\n[" + texts.Text(section.captionId) + "]\n";
+        for (SettingId id : section.settings) {
+            const SettingInfo& setting = InfoOf(id);
+            out += setting.name + std::string(" (") + LabelOf(setting, texts) +
+                   "): " + Shown(setting, machine.Current(id), texts) + "\n";
+        }
+        // The password page sits between the boot sequence and the display.
+        if (section.captionId == IDS_PAGE_BOOT_SEQUENCE) {
+            out += "\n[" + texts.Text(IDS_PAGE_PASSWORD) + "]\n" + texts.Text(IDS_POWER_ON_PASSWORD_GROUP) + ": " +
+                   enabled(passwords.powerOn) + "\n" + texts.Text(IDS_SETUP_PASSWORD_GROUP) + ": " +
+                   enabled(passwords.setup) + "\n";
+        }
+    }
+    return out;
+}
+
 int Show(Console& console, const TextSource& texts, bool windows2000, bool json) {
     const InfoRows rows = InformationRows(texts, windows2000);
     MachineSettings machine;
     machine.Read();
-    // Whether each password is set, as the password page's dialogs open with
-    // it; the BIOS never gives a password back.
-    PasswordSettings passwords;
-    passwords.Load();
-    const bool powerOnSet = passwords.record(Password::PowerOn).enabled != 0;
-    const bool setupSet = passwords.record(Password::Setup).enabled != 0;
-    std::string out;
-    if (json) {
-        out = "{\n  \"information\": [";
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            out += std::string(i ? "," : "") + "\n    {\"label\": " + JsonString(rows[i].label) +
-                   ", \"value\": " + JsonString(rows[i].value) + "}";
-        }
-        out += "\n  ],\n  \"settings\": {";
-        bool first = true;
-        for (const SettingInfo& setting : Settings()) {
-            if (!setting.readable) continue;
-            const Reading& reading = machine.Current(setting.id);
-            std::string value = "null";
-            if (reading.known && setting.kind == ValueKind::OnOff) {
-                value = reading.value.number ? "true" : "false";
-            } else if (reading.known && setting.kind == ValueKind::Level) {
-                value = std::to_string(reading.value.number);
-            } else if (reading.known && setting.kind == ValueKind::List) {
-                value = "[";
-                for (std::size_t i = 0; i < reading.value.codes.size(); ++i) {
-                    value += (i ? ", " : "") + JsonString(DeviceWord(reading.value.codes[i], texts));
-                }
-                value += "]";
-            } else if (reading.known) {
-                value = JsonString(FormatValue(setting, reading.value, texts));
-            }
-            out += std::string(first ? "" : ",") + "\n    " + JsonString(setting.name) + ": " + value;
-            first = false;
-        }
-        out += "\n  },\n  \"passwords\": {\"power_on\": " + std::string(powerOnSet ? "true" : "false") +
-               ", \"setup\": " + (setupSet ? "true" : "false") + "}\n}\n";
-    } else {
-        out = "[" + texts.Text(IDS_PAGE_INFORMATION) + "]\n";
-        for (const InfoRow& row : rows) {
-            out += row.label.empty() ? "  " + row.value + "\n" : row.label + ": " + row.value + "\n";
-        }
-        for (const Section& section : Sections()) {
-            if (section.captionId != IDS_PAGE_INFORMATION) out += "\n[" + texts.Text(section.captionId) + "]\n";
-            for (SettingId id : section.settings) {
-                const SettingInfo& setting = InfoOf(id);
-                out += setting.name + std::string(" (") + LabelOf(setting, texts) +
-                       "): " + Shown(setting, machine.Current(id), texts) + "\n";
-            }
-            if (section.captionId == IDS_PAGE_BOOT_SEQUENCE) {
-                out += "\n[" + texts.Text(IDS_PAGE_PASSWORD) + "]\n" + texts.Text(IDS_POWER_ON_PASSWORD_GROUP) +
-                       ": " + texts.Text(powerOnSet ? IDS_ENABLED : IDS_DISABLED) + "\n" +
-                       texts.Text(IDS_SETUP_PASSWORD_GROUP) + ": " + texts.Text(setupSet ? IDS_ENABLED : IDS_DISABLED) +
-                       "\n";
-            }
-        }
-    }
-    console.Out(out);
+    PasswordSettings settings;
+    settings.Load();
+    PasswordStates passwords;
+    passwords.powerOn = settings.record(Password::PowerOn).enabled != 0;
+    passwords.setup = settings.record(Password::Setup).enabled != 0;
+    console.Out(json ? ShowJson(rows, machine, passwords, texts) : ShowText(rows, machine, passwords, texts));
     return kDone;
 }
 
