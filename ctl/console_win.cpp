@@ -18,6 +18,16 @@ void Write(DWORD which, const std::string& text) {
 
 constexpr std::size_t kMostLine = 256;
 
+// The console's mode while a password is typed without echo, so that Ctrl+C
+// then gives the console back with its echo.
+HANDLE g_echoInput = nullptr;
+DWORD g_echoMode = 0;
+
+BOOL WINAPI RestoreEcho(DWORD) {
+    if (g_echoInput) ::SetConsoleMode(g_echoInput, g_echoMode);
+    return FALSE;  // the default handler ends the process
+}
+
 }  // namespace
 
 void WinConsole::Out(const std::string& text) { Write(STD_OUTPUT_HANDLE, text); }
@@ -31,7 +41,12 @@ bool WinConsole::ReadSecretLine(std::string& line) {
     DWORD mode = 0;
     const bool console = ::GetConsoleMode(input, &mode) != 0;
     // Typed at the console: no echo, the line given whole at Enter.
-    if (console) ::SetConsoleMode(input, (mode | ENABLE_LINE_INPUT) & ~ENABLE_ECHO_INPUT);
+    if (console) {
+        g_echoInput = input;
+        g_echoMode = mode;
+        ::SetConsoleCtrlHandler(RestoreEcho, TRUE);
+        ::SetConsoleMode(input, (mode | ENABLE_LINE_INPUT) & ~ENABLE_ECHO_INPUT);
+    }
     bool gotAny = false;
     for (;;) {
         char c = 0;
@@ -44,6 +59,8 @@ bool WinConsole::ReadSecretLine(std::string& line) {
     }
     if (console) {
         ::SetConsoleMode(input, mode);
+        ::SetConsoleCtrlHandler(RestoreEcho, FALSE);
+        g_echoInput = nullptr;
         Err("\n");
     }
     return gotAny;
