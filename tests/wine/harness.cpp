@@ -145,11 +145,32 @@ Process::Process(const Launch& launch) {
     std::vector<char> environment = EnvironmentBlock(extra);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    if (!::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, environment.data(),
+    SECURITY_ATTRIBUTES inherited = {sizeof inherited, nullptr, TRUE};
+    const auto open = [&](const std::string& path, bool input) -> HANDLE {
+        if (path.empty()) return ::GetStdHandle(input ? STD_INPUT_HANDLE : STD_OUTPUT_HANDLE);
+        return ::CreateFileA(path.c_str(), input ? GENERIC_READ : GENERIC_WRITE, FILE_SHARE_READ, &inherited,
+                             input ? OPEN_EXISTING : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    };
+    const bool redirected = !launch.inputPath.empty() || !launch.outputPath.empty() || !launch.errorPath.empty();
+    std::vector<HANDLE> opened;
+    if (redirected) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = open(launch.inputPath, true);
+        startup.hStdOutput = open(launch.outputPath, false);
+        startup.hStdError = launch.errorPath.empty() ? ::GetStdHandle(STD_ERROR_HANDLE) : open(launch.errorPath, false);
+        if (!launch.inputPath.empty()) opened.push_back(startup.hStdInput);
+        if (!launch.outputPath.empty()) opened.push_back(startup.hStdOutput);
+        if (!launch.errorPath.empty()) opened.push_back(startup.hStdError);
+    }
+    if (!::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, redirected ? TRUE : FALSE, 0,
+                          environment.data(),
                           launch.workingDirectory.empty() ? nullptr : launch.workingDirectory.c_str(), &startup,
                           &info_)) {
         info_ = {};
         ADD_FAILURE() << "cannot start " << program << ": error " << ::GetLastError();
+    }
+    for (HANDLE handle : opened) {
+        if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
     }
 }
 

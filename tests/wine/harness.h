@@ -40,6 +40,12 @@ struct Launch {
     std::string logPath;          // TALLOWIN_SIMULATOR_LOG; empty: not set
     std::string workingDirectory; // empty: the test's own
     std::string program;          // empty: tlw.exe under test
+    // Files the process reads its standard input from and writes its standard
+    // output and error to; empty: not redirected. Files rather than pipes, so
+    // that a child writing much never waits for the test to read.
+    std::string inputPath;
+    std::string outputPath;
+    std::string errorPath;
 };
 
 // A running tlw.exe, ended by force if a test leaves it running.

@@ -31,3 +31,6 @@ set(wine_info_tests_SOURCES tests/wine/pages/info_page_test.cpp tests/wine/app/s
 # Help: the topics in HTML Help, the controls' popups, WinHelp and the message.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_help_tests)
 set(wine_help_tests_SOURCES tests/wine/app/help_test.cpp tests/wine/app/sheet_fixture.cpp)
+# tlwctl.exe run as a child process on simulated notebooks: its output, exit codes, files and requests.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_tlwctl_tests)
+set(wine_tlwctl_tests_SOURCES tests/wine/ctl/tlwctl_test.cpp)

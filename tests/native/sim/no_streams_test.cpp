@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 TEST(ProgramSources, IncludeNoStreams) {
     const char* streams[] = {"<fstream>", "<sstream>", "<istream>", "<ostream>", "<iostream>", "<iomanip>", "<strstream>"};
     int files = 0;
-    for (const char* folder : {"sim", "bios", "dmi"}) {
+    for (const char* folder : {"sim", "bios", "dmi", "ctl"}) {
         for (const auto& entry : fs::recursive_directory_iterator(fs::path(TALLOWIN_SOURCE_DIR) / folder)) {
             if (!entry.is_regular_file()) continue;
             std::ifstream in(entry.path(), std::ios::binary);

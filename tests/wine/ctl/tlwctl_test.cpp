@@ -1,0 +1,191 @@
+// tlwctl.exe under Wine, run as a child process on simulated notebooks of the
+// tests' own: its output and exit codes, the state file it leaves, the
+// requests it makes, and the setup password piped in.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/wine/harness.h"
+
+namespace {
+
+struct Outcome {
+    DWORD code = 0;
+    std::string out;
+    std::string err;
+};
+
+std::string TlwctlPath() {
+    const std::string& tlw = wt::TlwPath();
+    return tlw.substr(0, tlw.find_last_of('\\') + 1) + "tlwctl.exe";
+}
+
+class Tlwctl : public ::testing::Test {
+protected:
+    Outcome Run(const std::string& arguments, const std::string& input = "", bool simulated = true) {
+        wt::WriteText(dir.File("input.txt"), input);
+        wt::Launch launch;
+        launch.program = TlwctlPath();
+        launch.arguments = arguments;
+        if (simulated) {
+            launch.statePath = State();
+            launch.logPath = Log();
+        }
+        launch.inputPath = dir.File("input.txt");
+        launch.outputPath = dir.File("out.txt");
+        launch.errorPath = dir.File("err.txt");
+        Outcome outcome;
+        {
+            wt::Process process(launch);
+            EXPECT_TRUE(process.WaitForExit(60000)) << "tlwctl " << arguments << " did not end";
+            outcome.code = process.exitCode();
+        }
+        outcome.out = wt::ReadText(dir.File("out.txt"));
+        outcome.err = wt::ReadText(dir.File("err.txt"));
+        return outcome;
+    }
+    std::string State() const { return dir.File("notebook.ini"); }
+    std::string Log() const { return dir.File("requests.log"); }
+    std::string File(const char* name) const { return dir.File(name); }
+    // The requests since the log was last removed that write a setting.
+    std::vector<std::string> Writes() {
+        std::vector<std::string> writes;
+        for (const std::string& line : wt::ReadLines(Log())) {
+            const std::string call = line.substr(0, line.find(' '));
+            if ((call.rfind("Set", 0) == 0 && call != "SetChkSetupPasswd") || call.rfind("Enable", 0) == 0 ||
+                call == "CMOSChecksum") {
+                writes.push_back(call);
+            }
+        }
+        ::DeleteFileA(Log().c_str());
+        return writes;
+    }
+    void Notebook(const std::string& extra = "") {
+        wt::WriteText(State(), "boot_sequence = 00 01 02 08\nmonitor_connected = on\n" + extra);
+    }
+
+    wt::TempDir dir;
+};
+
+TEST_F(Tlwctl, ExportChangeImportBringsEverySettingBack) {
+    Notebook();
+    // A first write has the notebook save every key of its state.
+    ASSERT_EQ(Run("set hotkey_button=on").code, 0u);
+    Writes();
+    const std::string before = wt::ReadText(State());
+    Outcome exported = Run("export " + File("a.txt"));
+    ASSERT_EQ(exported.code, 0u) << exported.err;
+    EXPECT_EQ(Writes(), std::vector<std::string>{}) << "export only reads";
+    const std::string file = wt::ReadText(File("a.txt"));
+    EXPECT_NE(file.find("\nfast_boot = off\n"), std::string::npos) << file;
+    EXPECT_NE(file.find("\nboot_order = Floppy Disk, Hard Disk, CD-ROM/DVD-ROM/CD-RW, ZIP Drive\n"), std::string::npos);
+    EXPECT_EQ(file.find("password"), std::string::npos);
+
+    Outcome changed = Run("set fast_boot=on fan_always_on=on \"boot_order=ZIP Drive,0,1,2\" boot_display=Both "
+                          "\"display_device=External monitor\" brightness=1 contrast=14");
+    EXPECT_EQ(changed.code, 4u) << changed.err;
+    EXPECT_NE(changed.out.find("fast_boot: off -> on"), std::string::npos) << changed.out;
+    EXPECT_NE(changed.out.find("restart"), std::string::npos);
+    EXPECT_NE(wt::ReadText(State()), before);
+    Writes();
+
+    Outcome dry = Run("import " + File("a.txt") + " --dry-run");
+    EXPECT_EQ(dry.code, 0u) << dry.err;
+    EXPECT_NE(dry.out.find("brightness: 1 -> 5\n"), std::string::npos) << dry.out;
+    EXPECT_NE(dry.out.find("boot_order: ZIP Drive, Floppy Disk, Hard Disk, CD-ROM/DVD-ROM/CD-RW -> "
+                           "Floppy Disk, Hard Disk, CD-ROM/DVD-ROM/CD-RW, ZIP Drive\n"),
+              std::string::npos)
+        << dry.out;
+    EXPECT_EQ(Writes(), std::vector<std::string>{}) << "a dry run writes nothing";
+
+    Outcome imported = Run("import " + File("a.txt"));
+    EXPECT_EQ(imported.code, 4u) << imported.err;
+    EXPECT_EQ(imported.out.substr(0, dry.out.find("Dry run")), dry.out.substr(0, dry.out.find("Dry run")));
+    EXPECT_EQ(imported.err, "");
+    EXPECT_EQ(wt::ReadText(State()), before);
+
+    Outcome got = Run("get boot_display");
+    EXPECT_EQ(got.code, 0u);
+    EXPECT_EQ(got.out, "Auto\n");
+}
+
+TEST_F(Tlwctl, ShowPrintsTheRowsAndJsonTheSettings) {
+    Notebook("manufacturer = \"Tab\\x09\\x22Quote\"\n");
+    Outcome text = Run("show");
+    ASSERT_EQ(text.code, 0u) << text.err;
+    EXPECT_NE(text.out.find("Total Memory: 128 MB"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("brightness (Brightness): 5"), std::string::npos) << text.out;
+    Outcome json = Run("show --json");
+    ASSERT_EQ(json.code, 0u) << json.err;
+    EXPECT_EQ(json.out.rfind("{", 0), 0u);
+    EXPECT_NE(json.out.find("\"value\": \"Tab\\t\\\"Quote\""), std::string::npos) << json.out;
+    EXPECT_NE(json.out.find("\"display_device\": \"LCD Panel Only\""), std::string::npos);
+}
+
+TEST_F(Tlwctl, EveryExitCode) {
+    Notebook("refuse = SetDisplayBrightness status\n");
+    EXPECT_EQ(Run("get fan_always_on").code, 0u);
+    EXPECT_EQ(Run("").code, 1u) << "no command";
+    EXPECT_EQ(Run("set fan=on").code, 1u);
+
+    Outcome differs = Run("set brightness=2");
+    EXPECT_EQ(differs.code, 3u);
+    EXPECT_EQ(differs.err, "brightness: wrote 2, reads 5\n");
+    EXPECT_EQ(Run("set fast_boot=on").code, 4u);
+
+    Outcome noDriver = Run("show", "", false);
+    EXPECT_EQ(noDriver.code, 2u) << "no simulated notebook, and Wine has no BIOS driver";
+    EXPECT_NE(noDriver.err.find("tlwkmd"), std::string::npos) << noDriver.err;
+
+    wt::WriteText(State(), "refuse = ZEFACheck status\n");
+    Outcome platform = Run("show");
+    EXPECT_EQ(platform.code, 2u);
+    EXPECT_EQ(platform.err, "Incorrect BIOS Version\n");
+
+    wt::WriteText(State(), "setup_password = 1E 30 2E\n");
+    EXPECT_EQ(Run("show").code, 5u) << "no password piped in";
+}
+
+TEST_F(Tlwctl, ThePasswordGateTakesThePasswordPipedIn) {
+    // "abc" as its keys' scan codes, through the keyboard layout.
+    Notebook("setup_password = 1E 30 2E\n");
+    const std::string before = wt::ReadText(State());
+    Outcome wrong = Run("set fast_boot=on", "abd\r\nab\r\nabcd\r\nabc\r\n");
+    EXPECT_EQ(wrong.code, 5u);
+    EXPECT_NE(wrong.err.find("Password incorrect over 3 times"), std::string::npos) << wrong.err;
+    EXPECT_EQ(Writes(), std::vector<std::string>{});
+    EXPECT_EQ(wt::ReadText(State()), before);
+
+    Outcome right = Run("set fast_boot=on", "xyz\nABC\n");
+    EXPECT_EQ(right.code, 4u) << right.err;
+    EXPECT_NE(right.err.find("Invalid password."), std::string::npos);
+    // The boot options byte is read, then written, under the one call's name.
+    EXPECT_EQ(Writes(), (std::vector<std::string>{"EnableFan", "EnableSimpleBoot", "EnableSimpleBoot", "CMOSChecksum"}));
+    EXPECT_EQ(right.out.find("abc"), std::string::npos) << "the password is never echoed";
+}
+
+TEST_F(Tlwctl, BadInputWritesNothing) {
+    wt::WriteText(State(), "boot_sequence = 00 01 02 08\nasset_tag = \"SET\"\n");
+    wt::WriteText(File("bad.txt"), "fast_boot = on\nbrightness = 99\n");
+    wt::WriteText(File("malformed.txt"), "fast_boot = on\nthis is no setting\n");
+    wt::WriteText(File("unknown.txt"), "fast_boot = on\nturbo = on\n");
+    const std::string before = wt::ReadText(State());
+    const std::string refused[] = {"set fast_boot=on turbo=on", "set fast_boot=on brightness=8",
+                                   "set fast_boot=on boot_order=0,1,2", "set fast_boot=on boot_order=0,1,2,8,3",
+                                   "set fast_boot=on asset_tag=NEW", "set fast_boot=on display_device=Both",
+                                   "set fast_boot=maybe", "import " + File("bad.txt"),
+                                   "import " + File("malformed.txt"), "import " + File("unknown.txt"),
+                                   "import " + File("nowhere.txt")};
+    for (const std::string& line : refused) {
+        Outcome outcome = Run(line);
+        EXPECT_EQ(outcome.code, 1u) << line << "\n" << outcome.out;
+        EXPECT_NE(outcome.err.find("Nothing was written"), std::string::npos) << line << ": " << outcome.err;
+        EXPECT_EQ(Writes(), std::vector<std::string>{}) << line;
+    }
+    EXPECT_EQ(wt::ReadText(State()), before);
+}
+
+}  // namespace
