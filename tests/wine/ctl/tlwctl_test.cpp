@@ -8,6 +8,9 @@
 #include <string>
 #include <vector>
 
+#include <commctrl.h>
+
+#include "res/resource.h"
 #include "tests/wine/harness.h"
 
 namespace {
@@ -110,6 +113,48 @@ TEST_F(Tlwctl, ExportChangeImportBringsEverySettingBack) {
     Outcome got = Run("get boot_display");
     EXPECT_EQ(got.code, 0u);
     EXPECT_EQ(got.out, "Auto\n");
+}
+
+// The change made as a user makes it, in tlw.exe's own window: fast boot on
+// the POST page and the boot display on the display device page, then OK and
+// no restart. The import brings the exported settings back.
+TEST_F(Tlwctl, AChangeInTheProgramIsUndoneByImportingTheExport) {
+    Notebook();
+    ASSERT_EQ(Run("set hotkey_button=on").code, 0u);
+    Outcome exported = Run("export " + File("a.txt"));
+    ASSERT_EQ(exported.code, 0u) << exported.err;
+    const std::string before = wt::ReadText(State());
+
+    wt::Launch launch;
+    launch.statePath = State();
+    launch.logPath = Log();
+    {
+        wt::Process tlw(launch);
+        HWND sheet = wt::WaitForWindow("#32770", "Tallowin", tlw.id(), 20000);
+        ASSERT_NE(sheet, nullptr);
+        struct Change {
+            int page;
+            int control;
+        };
+        for (const Change& change : {Change{1, IDC_POST_SIMPLE_BOOT}, Change{4, IDC_BOOT_DISPLAY_BOTH}}) {
+            ::SendMessageA(sheet, PSM_SETCURSEL, change.page, 0);
+            HWND page = reinterpret_cast<HWND>(::SendMessageA(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+            ASSERT_NE(page, nullptr);
+            wt::PressButton(page, change.control);
+        }
+        wt::PressButton(sheet, IDOK);
+        HWND restart = wt::WaitForWindow("#32770", "BIOS Settings Change", tlw.id(), 20000);
+        ASSERT_NE(restart, nullptr) << "fast boot and the boot display ask for a restart";
+        wt::PressButton(restart, IDCANCEL);
+        ASSERT_TRUE(tlw.WaitForExit(20000));
+    }
+    ASSERT_NE(wt::ReadText(State()), before) << "the program wrote the changes";
+
+    Outcome imported = Run("import " + File("a.txt"));
+    EXPECT_EQ(imported.code, 4u) << imported.err;
+    EXPECT_NE(imported.out.find("fast_boot: on -> off\n"), std::string::npos) << imported.out;
+    EXPECT_NE(imported.out.find("boot_display: Both -> Auto\n"), std::string::npos) << imported.out;
+    EXPECT_EQ(wt::ReadText(State()), before);
 }
 
 TEST_F(Tlwctl, ShowPrintsTheRowsAndJsonTheSettings) {
