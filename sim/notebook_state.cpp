@@ -10,20 +10,8 @@ namespace {
 
 constexpr const char* kRefuseKey = "refuse";
 
-// The blank-separated words of `text`.
-std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
-    std::size_t at = 0;
-    while ((at = text.find_first_not_of(" \t", at)) != std::string::npos) {
-        const std::size_t end = text.find_first_of(" \t", at);
-        words.push_back(text.substr(at, end - at));
-        at = end;
-    }
-    return words;
-}
-
 bool ParseRefusal(const std::string& text, Refusal& out) {
-    const std::vector<std::string> words = Words(text);
+    const std::vector<std::string> words = StateKeys::Words(text);
     if (words.size() != 2) return false;
     out.call = words[0];
     const std::string& mode = words[1];

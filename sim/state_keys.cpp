@@ -179,4 +179,15 @@ void StateKeys::Text(const char* name, std::string& value, const char* help) {
     });
 }
 
+std::vector<std::string> StateKeys::Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while ((at = text.find_first_not_of(" \t", at)) != std::string::npos) {
+        const std::size_t end = text.find_first_of(" \t", at);
+        words.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
+
 }  // namespace tlw::sim

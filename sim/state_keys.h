@@ -55,6 +55,8 @@ public:
     // As ParseNumber, 64 bits wide on every platform.
     static bool ParseWide(const std::string& text, std::uint64_t max, std::uint64_t& value);
     static std::string Hex(unsigned long value, int digits);
+    // The blank- or tab-separated words of `text`.
+    static std::vector<std::string> Words(const std::string& text);
 
 protected:
     // One key: its name and help, its value as text, what a value must be,

@@ -86,17 +86,6 @@ const Answer kAnswers[] = {
 
 // ---- The keys of several numbers.
 
-std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
-    std::size_t at = 0;
-    while ((at = text.find_first_not_of(" \t", at)) != std::string::npos) {
-        const std::size_t end = text.find_first_of(" \t", at);
-        words.push_back(text.substr(at, end - at));
-        at = end;
-    }
-    return words;
-}
-
 std::string HexWord(std::uint16_t value) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(value));
@@ -105,7 +94,7 @@ std::string HexWord(std::uint16_t value) {
 
 // Exactly `count` numbers, each read in decimal or 0x hex up to its `most`.
 bool ParseNumbers(const std::string& text, const std::uint64_t* most, std::size_t count, std::uint64_t* values) {
-    const std::vector<std::string> words = Words(text);
+    const std::vector<std::string> words = StateKeys::Words(text);
     if (words.size() != count) return false;
     for (std::size_t i = 0; i < count; ++i) {
         if (!StateKeys::ParseWide(words[i], most[i], values[i])) return false;
@@ -215,7 +204,7 @@ void GeometryKey(StateKeys& keys, const char* name, InfoState::Geometry& g, cons
               "each), or nothing",
               [&g](const std::string& value) {
                   if (value.empty()) return g.known = false, true;
-                  const std::vector<std::string> words = Words(value);
+                  const std::vector<std::string> words = StateKeys::Words(value);
                   std::int64_t cylinders = 0;
                   std::uint64_t v[3] = {};
                   const std::uint64_t most[3] = {0xFFFFFFFFu, 0xFFFFFFFFu, 0xFFFFFFFFu};
@@ -238,7 +227,7 @@ void PortDevicesKey(StateKeys& keys, std::vector<InfoState::PortDevice>& devices
     keys.Form("port_devices", text, "<instance id>:<problem number> words, or nothing",
               [&devices](const std::string& value) {
                   std::vector<InfoState::PortDevice> read;
-                  for (const std::string& word : Words(value)) {
+                  for (const std::string& word : StateKeys::Words(value)) {
                       const std::size_t colon = word.rfind(':');
                       std::uint64_t problem = 0;
                       if (colon == std::string::npos || colon == 0 ||

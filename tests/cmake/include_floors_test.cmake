@@ -18,27 +18,6 @@ function(fail what)
 endfunction()
 
 # Downward and sideways includes, resources, system headers, tests: all fine.
-# The console tool shares the top floor with the application: it may include
-# the pages, but the two never include each other.
-file(REMOVE_RECURSE ${tree})
-file(WRITE ${tree}/pages/boot/post_settings.h "#pragma once\n")
-file(WRITE ${tree}/ctl/commands.cpp "#include \"pages/boot/post_settings.h\"\n#include \"ctl/commands.h\"\n")
-run_check(result output)
-if(NOT result EQUAL 0)
-  fail("the console tool's downward includes were refused")
-endif()
-file(WRITE ${tree}/ctl/main.cpp "#include \"app/driver_selection.h\"\n")
-file(WRITE ${tree}/app/sheet.cpp "#include \"ctl/commands.h\"\n")
-file(WRITE ${tree}/pages/page.cpp "#include \"ctl/commands.h\"\n")
-run_check(result output)
-foreach(named "ctl/main.cpp:1 includes app/driver_selection.h" "app/sheet.cpp:1 includes ctl/commands.h"
-              "pages/page.cpp:1 includes ctl/commands.h")
-  string(FIND "${output}" "${named}" at)
-  if(result EQUAL 0 OR at EQUAL -1)
-    fail("not named: ${named}")
-  endif()
-endforeach()
-
 file(REMOVE_RECURSE ${tree})
 file(WRITE ${tree}/bios/call.h "#pragma once\n#include <cstdint>\n")
 file(WRITE ${tree}/sim/answers.cpp "#include \"bios/call.h\"\n")
