@@ -89,3 +89,7 @@ add_test(NAME include_floors
 add_test(NAME include_floors_check_names_upward_includes
   COMMAND ${CMAKE_COMMAND} -DCHECK=${CMAKE_SOURCE_DIR}/cmake/check_include_floors.cmake
           -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/tests/cmake/include_floors_test.cmake)
+# The hostile notebook.
+if(TARGET native_tests)
+  target_sources(native_tests PRIVATE tests/native/sim/chaos_test.cpp)
+endif()
