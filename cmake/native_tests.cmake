@@ -93,3 +93,11 @@ add_test(NAME include_floors_check_names_upward_includes
 if(TARGET native_tests)
   target_sources(native_tests PRIVATE tests/native/sim/chaos_test.cpp)
 endif()
+if(TARGET native_tests)
+  target_sources(native_tests PRIVATE tests/native/sim/state_round_trip_test.cpp)
+endif()
+# A bounded fuzz run of the state file, natively under the sanitizers (./scripts/fuzz --state-file runs longer ones).
+if(NOT WIN32)
+  add_test(NAME state_file_fuzz COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz --state-file --runs 20000)
+  set_tests_properties(state_file_fuzz PROPERTIES TIMEOUT 300)
+endif()
