@@ -62,6 +62,11 @@ bool IsReadCall(const std::string& call) {
     return call == "ZEFACheck";
 }
 
+bool IsReadRequest(const std::string& call, const RegisterFrame& in) {
+    constexpr std::uint8_t kCheckPassword = 3;
+    return IsReadCall(call) || (call.rfind("SetChk", 0) == 0 && in.bh() == kCheckPassword);
+}
+
 ChaosDraws Chaos::Draws(std::uint32_t seed) {
     if (!seeded_ || seed != seed_) {
         seeded_ = true;
@@ -79,11 +84,17 @@ ChaosAnswer Chaos::Answer(NotebookState& state, const RegisterFrame& in, const s
         return chaos;
     }
     BiosAnswer& answer = chaos.answer;
-    if (!IsReadCall(call)) {
+    if (!IsReadRequest(call, in)) {
         if (draws.Below(8) < 5) {
             answer = AnswerRequest(state, in);
             return chaos;
         }
+        // What the caller passed is logged as always: the notebook's answer
+        // on a copy that saves nothing beside the state file.
+        NotebookState scratch = state;
+        scratch.path.clear();
+        answer = AnswerRequest(scratch, in);
+        answer.changedSettings = false;
         // Refused both ways, so that a call judged by its status and one
         // judged by AH both see the failure.
         answer.out = in;

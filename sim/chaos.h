@@ -36,6 +36,9 @@ private:
 
 // True for the calls that only read (Get..., Ask..., Check..., the platform check).
 bool IsReadCall(const std::string& call);
+// True for the requests that only read: the read calls, and a password check
+// (SetChk...Passwd with BH 3), which asks the BIOS and stores nothing.
+bool IsReadRequest(const std::string& call, const RegisterFrame& in);
 
 struct ChaosAnswer {
     bool channelFails = false;  // the driver request itself fails

@@ -114,6 +114,26 @@ TEST_F(ChaosNotebook, WritesSucceedOrFailAtRandomAndOnlySucceedingOnesChangeTheN
     EXPECT_GT(failed, 15);
 }
 
+TEST_F(ChaosNotebook, ARefusedWriteStillShowsWhatItWasGivenAndSavesNothing) {
+    ASSERT_TRUE(Open("chaos = 21\n"));
+    const std::string before = ReadFile(state());
+    BootList list = {8, 2, 1, 0};
+    std::fill(list.begin() + 4, list.end(), kBootListEnd);
+    int refused = 0;
+    for (int i = 0; i < 40; ++i) {
+        if (SetBootSeq(list)) continue;
+        const std::string line = LogLines().back();
+        if (line.find("FAILED") != std::string::npos) continue;
+        ++refused;
+        EXPECT_NE(line.find("BUF=08020100FFFFFFFF"), std::string::npos) << line;
+        EXPECT_NE(line.find("STATUS=FFFFFFFF"), std::string::npos) << line;
+    }
+    EXPECT_GT(refused, 5);
+    EXPECT_EQ(notebook().boot.settings.sequence, (std::vector<std::uint8_t>{8, 2, 1, 0}))
+        << "only the writes let through changed the list";
+    EXPECT_NE(ReadFile(state()), before);
+}
+
 TEST_F(ChaosNotebook, TheKeyTakesOffOrASeedAndRefusesAnythingElse) {
     ASSERT_TRUE(Open("chaos = 4294967295\n"));
     EXPECT_TRUE(notebook().chaos.on);
@@ -180,6 +200,12 @@ TEST(ChaosCalls, OnlyQueriesCountAsReads) {
                              "DisablePowerOnPasswd", "SetAssetTag", "SetHotkeyButton"}) {
         EXPECT_FALSE(IsReadCall(call)) << call;
     }
+    RegisterFrame check;
+    check.ebx = 0x0308;
+    EXPECT_TRUE(IsReadRequest("SetChkSetupPasswd", check)) << "a password check stores nothing";
+    check.ebx = 0x0208;
+    EXPECT_FALSE(IsReadRequest("SetChkSetupPasswd", check));
+    EXPECT_FALSE(IsReadRequest("SetBootSeq", check));
 }
 
 }  // namespace
