@@ -101,3 +101,7 @@ if(NOT WIN32)
   add_test(NAME state_file_fuzz COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz --state-file --runs 20000)
   set_tests_properties(state_file_fuzz PROPERTIES TIMEOUT 300)
 endif()
+# The monkey's invariant checker, judged on the simulated notebook's logs.
+if(TARGET native_tests)
+  target_sources(native_tests PRIVATE tests/monkey/invariants.cpp tests/monkey/invariants_test.cpp)
+endif()
