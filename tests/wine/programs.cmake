@@ -28,3 +28,7 @@ set(wine_boot_tests_SOURCES tests/wine/pages/boot_pages_test.cpp tests/wine/app/
 # The information page in the program's sheet: its rows under both Windows versions, the asset tag flow.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_info_tests)
 set(wine_info_tests_SOURCES tests/wine/pages/info_page_test.cpp tests/wine/app/sheet_fixture.cpp)
+# The monkey: random user actions on tlw.exe over a hostile notebook, judged by the invariant checker.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_monkey_tests)
+set(wine_monkey_tests_SOURCES tests/wine/monkey/monkey_test.cpp tests/wine/monkey/monkey.cpp
+  tests/monkey/invariants.cpp)
