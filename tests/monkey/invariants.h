@@ -35,8 +35,9 @@ struct LoggedRequest {
     bool hasBuffer = false;
     std::vector<std::uint8_t> buffer;
 
-    // True when the BIOS reported success by the status rule.
-    bool StatusOk() const { return answered && out.status == 0; }
+    // True when the BIOS reported success by the status rule: any status
+    // but 0xFFFFFFFF, which alone says the BIOS refused.
+    bool StatusOk() const { return answered && out.status != kBiosRefused; }
 };
 
 // Reads one request log line; false for the log's other lines (RESTART,

@@ -87,6 +87,35 @@ TEST_F(Run, ABrokenDisplayPageThatWritesALevelPastItsRangeIsCaught) {
     EXPECT_EQ(Check().broken.size(), 2u) << broken;
 }
 
+TEST_F(Run, AReadAnsweredWithAnyStatusButTheRefusalGivesTheDomain) {
+    // As a BIOS that leaves a stray status behind answers it: success by the status rule.
+    RegisterFrame in, out;
+    in.eax = 0x9612;
+    in.ebx = 0x0008;
+    out = in;
+    out.status = 0x84DAA96B;
+    out.ecx = 0x0F00;
+    out.edx = 0x0902;
+    std::vector<std::string> lines = {sim::FormatRequestLine("GetBrightnessContrastRange", in, &out, nullptr)};
+    in.ebx = 0x0107;
+    in.ecx = 9;
+    lines.push_back(sim::FormatRequestLine("SetDisplayBrightness", in, nullptr, nullptr));
+    EXPECT_TRUE(CheckRun(lines, {"0 0 TAB 4", "1 4 TRACK 1 VK_END"}).Holds());
+    in.ecx = 10;
+    lines.push_back(sim::FormatRequestLine("SetDisplayBrightness", in, nullptr, nullptr));
+    EXPECT_EQ(CheckRun(lines, {"0 0 TAB 4", "1 4 TRACK 1 VK_END"}).broken.size(), 1u);
+
+    // A refused list is no list read.
+    CloseBiosChannel();
+    sim::fs::remove(log());
+    ASSERT_TRUE(Open("refuse = GetBootSeq status\n"));
+    Act(kBootPage, "APPLY");
+    BootList list = {0, 1, 2, 8};
+    GetBootSeq(list);
+    SetBootSeq(list);
+    EXPECT_NE(Broken().find("with no list read before"), std::string::npos) << Broken();
+}
+
 TEST_F(Run, ALevelWithNoRangeReadOrAnUpsideDownRangeIsCaught) {
     Act(kDisplayPage, "TRACK 1 VK_END");
     SetDisplayBrightness(5);

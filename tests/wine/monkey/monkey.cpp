@@ -29,15 +29,14 @@ std::string ClassOf(HWND hwnd) {
     return name;
 }
 
+BOOL CALLBACK CollectChild(HWND hwnd, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+    return TRUE;
+}
+
 std::vector<HWND> ChildrenOf(HWND parent) {
     std::vector<HWND> children;
-    ::EnumChildWindows(
-        parent,
-        [](HWND hwnd, LPARAM param) {
-            reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    ::EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 
@@ -170,6 +169,10 @@ bool Monkey::Send(HWND target, UINT message, WPARAM wParam, LPARAM lParam, const
         ::WaitForSingleObject(thread, 5000);
     }
     ::CloseHandle(thread);
+    // The common controls' modal sheet notices that it ended only when its
+    // loop gets the next message; a user's click brings some (the mouse's
+    // own are posted), a sent message none.
+    if (sheet_ && ::IsWindow(sheet_)) ::PostMessageA(sheet_, WM_NULL, 0, 0);
     return done && !Ended();
 }
 
@@ -204,7 +207,9 @@ void Monkey::Answer(HWND dialog) {
             if (!buttons.empty() && (others.empty() || round + 1 == kMostDialogRounds || Pick(3) == 0)) {
                 HWND button = buttons[Pick(static_cast<int>(buttons.size()))];
                 const std::string action = "DIALOG " + std::to_string(::GetDlgCtrlID(button));
-                Log(action + " in \"" + title + "\": " + StaticTextsOf(dialog).substr(0, 80));
+                std::string texts = StaticTextsOf(dialog).substr(0, 80);
+                std::replace(texts.begin(), texts.end(), '\n', ' ');
+                Log(action + " in \"" + title + "\": " + texts);
                 Send(button, BM_CLICK, 0, 0, action + " in \"" + title + "\"");
                 // A dialog ends after the click's handler returned.
                 for (int wait = 0; wait < 50 && ::IsWindow(dialog) && ::IsWindowVisible(dialog); ++wait) ::Sleep(10);
@@ -415,11 +420,28 @@ void Monkey::Play(int steps) {
         ++played;
     }
     if (!Ended() && sheet_ && Open(sheet_)) Finish();
-    if (!Ended() && !tlw_->WaitForExit(kHangMs)) {
-        Fault("a hang: the program did not end after " + actions_.back());
+    // What the program shows while it ends is answered too.
+    const DWORD closing = ::GetTickCount();
+    while (!Ended() && ::GetTickCount() - closing < kHangMs) {
+        if (HWND dialog = DialogToAnswer()) {
+            Answer(dialog);
+        } else {
+            tlw_->WaitForExit(20);
+        }
+    }
+    if (!Ended()) {
+        std::string shown;
+        for (HWND hwnd : TopLevelWindowsOf(tlw_->id())) {
+            shown += " \"" + TextOf(hwnd) + "\" (" + ClassOf(hwnd) + (::IsWindowEnabled(hwnd) ? "" : ", disabled") + ")";
+        }
+        if (sheet_ && Open(sheet_)) {
+            HWND cancel = ::GetDlgItem(sheet_, IDCANCEL);
+            shown += std::string(", its Cancel button ") + (cancel && ::IsWindowEnabled(cancel) ? "enabled" : "disabled") +
+                     " on page " + std::to_string(CurrentPage());
+        }
+        Fault("a hang: the program did not end after " + actions_.back() + "; it shows" + shown);
         over_ = true;
     }
-    Ended();
 }
 
 }  // namespace
@@ -438,7 +460,11 @@ MonkeyRun PlayMonkey(std::uint32_t seed, int steps, const std::string& outFolder
     ::DeleteFileA((folder + "\\requests.log").c_str());
     Monkey monkey(seed, folder);
     monkey.Play(steps);
-    return monkey.Result();
+    MonkeyRun run = monkey.Result();
+    std::string text;
+    for (const std::string& line : run.actions) text += line + "\n";
+    WriteText(folder + "\\actions.log", text);
+    return run;
 }
 
 }  // namespace wt

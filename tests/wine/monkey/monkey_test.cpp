@@ -31,6 +31,7 @@ void SeedRange(const std::string& text, unsigned long& from, unsigned long& to) 
 void RemoveRun(const wt::MonkeyRun& run) {
     ::DeleteFileA((run.folder + "\\notebook.ini").c_str());
     ::DeleteFileA((run.folder + "\\requests.log").c_str());
+    ::DeleteFileA((run.folder + "\\actions.log").c_str());
     ::RemoveDirectoryA(run.folder.c_str());
 }
 
