@@ -94,9 +94,13 @@ struct ReadSoFar {
     std::uint8_t contrast[2] = {0, 0};
 
     void Take(const LoggedRequest& r) {
-        if (!r.StatusOk()) return;
-        if (r.call == "GetBootSeq" && r.in.bh() == 0 && r.hasBuffer) bootLists.push_back(BootCodes(r.buffer));
-        if (r.call == "GetBrightnessContrastRange") {
+        // The boot page takes the list from its buffer, whatever the status
+        // says: what the BIOS wrote there is what was read, and a request
+        // that never reached the BIOS leaves the buffer's end markers alone.
+        if (r.call == "GetBootSeq" && r.in.bh() == 0) {
+            bootLists.push_back(r.answered && r.hasBuffer ? BootCodes(r.buffer) : std::vector<std::uint8_t>());
+        }
+        if (r.call == "GetBrightnessContrastRange" && r.StatusOk()) {
             rangesRead = true;
             brightness[0] = r.out.dl();
             brightness[1] = r.out.dh();

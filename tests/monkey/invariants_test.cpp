@@ -42,6 +42,7 @@ protected:
     }
 
     std::vector<std::string> actions_;
+    RegisterFrame in_;
 };
 
 constexpr int kBootPage = 2;
@@ -105,15 +106,30 @@ TEST_F(Run, AReadAnsweredWithAnyStatusButTheRefusalGivesTheDomain) {
     lines.push_back(sim::FormatRequestLine("SetDisplayBrightness", in, nullptr, nullptr));
     EXPECT_EQ(CheckRun(lines, {"0 0 TAB 4", "1 4 TRACK 1 VK_END"}).broken.size(), 1u);
 
-    // A refused list is no list read.
-    CloseBiosChannel();
-    sim::fs::remove(log());
-    ASSERT_TRUE(Open("refuse = GetBootSeq status\n"));
-    Act(kBootPage, "APPLY");
-    BootList list = {0, 1, 2, 8};
-    GetBootSeq(list);
-    SetBootSeq(list);
-    EXPECT_NE(Broken().find("with no list read before"), std::string::npos) << Broken();
+}
+
+TEST_F(Run, TheBootListReadIsWhatTheBufferHoldsWhateverTheStatus) {
+    // Refused, with the list written all the same: the page shows that list.
+    in_.eax = 0x9610;
+    in_.ebx = 0x0017;
+    RegisterFrame out = in_;
+    out.status = kBiosRefused;
+    const std::vector<std::uint8_t> read = {0x6A, 0x10, 0x6A, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const std::vector<std::uint8_t> moved = {0x10, 0x6A, 0x6A, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                             0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+    std::vector<std::string> lines = {sim::FormatRequestLine("GetBootSeq", in_, &out, &read)};
+    in_.ebx = 0x0117;
+    out = in_;
+    lines.push_back(sim::FormatRequestLine("SetBootSeq", in_, &out, &moved));
+    EXPECT_TRUE(CheckRun(lines, {"0 2 DRAG 0 2", "1 2 APPLY"}).Holds());
+
+    // A request that never reached the BIOS read an empty list.
+    in_.ebx = 0x0017;
+    lines[0] = sim::FormatRequestLine("GetBootSeq", in_, nullptr, nullptr);
+    const Verdict verdict = CheckRun(lines, {"0 2 DRAG 0 2", "1 2 APPLY"});
+    ASSERT_EQ(verdict.broken.size(), 1u);
+    EXPECT_NE(verdict.broken[0].find("not a permutation of the codes of the list read ()"), std::string::npos)
+        << verdict.broken[0];
 }
 
 TEST_F(Run, ALevelWithNoRangeReadOrAnUpsideDownRangeIsCaught) {

@@ -90,6 +90,7 @@ private:
     void ActOnControl(HWND page, HWND control, bool inDialog);
     void Drag(HWND page, HWND list);
     void CheckControls(HWND page);
+    std::vector<std::string> OutOfRange(HWND page);
     void Finish();
 
     std::mt19937 random_;
@@ -115,12 +116,19 @@ bool Monkey::Ended() {
     return true;
 }
 
+// The page shown, by its place in the program's order of pages, known by a
+// control of its own: a sheet that could not create a page (under WoW64 the
+// boot page, whose combo box cannot be made) has fewer tabs than pages.
 int Monkey::CurrentPage() {
     if (!sheet_ || !::IsWindow(sheet_)) return -1;
-    DWORD_PTR page = 0, index = 0;
+    DWORD_PTR page = 0;
     if (!::SendMessageTimeoutA(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0, SMTO_ABORTIFHUNG, 2000, &page) || !page) return -1;
-    if (!::SendMessageTimeoutA(sheet_, PSM_HWNDTOINDEX, page, 0, SMTO_ABORTIFHUNG, 2000, &index)) return -1;
-    return static_cast<int>(static_cast<LONG_PTR>(index));
+    static const int kOwnControls[] = {IDC_INFO_LIST, IDC_POST_SIMPLE_BOOT, IDC_BOOT_ORDER_LIST,
+                                       IDC_CHANGE_POWER_ON_PASSWORD, IDC_DISPLAY_LCD_ONLY};
+    for (int i = 0; i < 5; ++i) {
+        if (::GetDlgItem(reinterpret_cast<HWND>(page), kOwnControls[i])) return i;
+    }
+    return -1;
 }
 
 bool IsSheet(HWND hwnd) {
@@ -316,7 +324,17 @@ void Monkey::Drag(HWND page, HWND list) {
 }
 
 // No control shows a selection or a position outside its contents or range.
+// A sheet that is ending empties its controls as it destroys them: what is
+// seen then is looked at again once the program had time to finish that.
 void Monkey::CheckControls(HWND page) {
+    if (OutOfRange(page).empty()) return;
+    ::Sleep(300);
+    if (Ended() || !Open(sheet_) || !::IsWindow(page)) return;
+    for (const std::string& fault : OutOfRange(page)) Fault(fault);
+}
+
+std::vector<std::string> Monkey::OutOfRange(HWND page) {
+    std::vector<std::string> faults;
     for (HWND control : ChildrenOf(page)) {
         const std::string cls = ClassOf(control);
         const std::string which = cls + " " + std::to_string(::GetDlgCtrlID(control));
@@ -324,14 +342,14 @@ void Monkey::CheckControls(HWND page) {
             const LRESULT count = ::SendMessageA(control, CB_GETCOUNT, 0, 0);
             const LRESULT selected = ::SendMessageA(control, CB_GETCURSEL, 0, 0);
             if (selected != CB_ERR && (selected < 0 || selected >= count)) {
-                Fault("a control out of range: " + which + " selects " + std::to_string(selected) + " of " +
+                faults.push_back("a control out of range: " + which + " selects " + std::to_string(selected) + " of " +
                       std::to_string(count));
             }
         } else if (cls == "ListBox") {
             const LRESULT count = ::SendMessageA(control, LB_GETCOUNT, 0, 0);
             const LRESULT selected = ::SendMessageA(control, LB_GETCURSEL, 0, 0);
             if (selected != LB_ERR && (selected < 0 || selected >= count)) {
-                Fault("a control out of range: " + which + " selects " + std::to_string(selected) + " of " +
+                faults.push_back("a control out of range: " + which + " selects " + std::to_string(selected) + " of " +
                       std::to_string(count));
             }
         } else if (cls == "msctls_trackbar32") {
@@ -339,11 +357,12 @@ void Monkey::CheckControls(HWND page) {
             const LRESULT high = ::SendMessageA(control, TBM_GETRANGEMAX, 0, 0);
             const LRESULT at = ::SendMessageA(control, TBM_GETPOS, 0, 0);
             if (at < low || at > high) {
-                Fault("a control out of range: " + which + " at " + std::to_string(at) + " outside " +
+                faults.push_back("a control out of range: " + which + " at " + std::to_string(at) + " outside " +
                       std::to_string(low) + " to " + std::to_string(high));
             }
         }
     }
+    return faults;
 }
 
 void Monkey::ActOnSheet() {
@@ -362,13 +381,13 @@ void Monkey::ActOnSheet() {
     } else if (roll < 27) {
         Log("MENU " + std::to_string(IDM_LOAD_PREVIOUS));
         Send(sheet_, WM_COMMAND, IDM_LOAD_PREVIOUS, 0, "Load Previous");
-    } else if (roll < 30) {
+    } else if (roll < 29) {
         Log("MENU " + std::to_string(IDM_LOAD_DEFAULT));
         Send(sheet_, WM_COMMAND, IDM_LOAD_DEFAULT, 0, "Load Default");
-    } else if (roll < 31) {
+    } else if (roll < 30) {
         Log("MENU " + std::to_string(IDM_ABOUT));
         Send(sheet_, WM_COMMAND, IDM_ABOUT, 0, "About");
-    } else if (roll < 33) {
+    } else if (roll < 31) {
         Finish();
     } else if (page) {
         std::vector<HWND> controls;
