@@ -105,3 +105,8 @@ endif()
 if(TARGET native_tests)
   target_sources(native_tests PRIVATE tests/monkey/invariants.cpp tests/monkey/invariants_test.cpp)
 endif()
+# A monkey run's logs judged again: monkey_check <requests.log> <actions.log>.
+if(NOT WIN32)
+  add_executable(monkey_check tests/monkey/check_run.cpp tests/monkey/invariants.cpp)
+  target_link_libraries(monkey_check PRIVATE tlw_sim)
+endif()

@@ -113,7 +113,9 @@ struct ReadSoFar {
 // Why the value `r` writes lies outside its domain; empty when it lies inside.
 std::string OutsideDomain(const LoggedRequest& r, const ReadSoFar& read) {
     const std::uint8_t bh = r.in.bh();
-    if (r.call == "SetBootSeq" && bh == 1) {
+    // A request that never reached the BIOS shows no buffer: only its registers can be judged.
+    const bool bufferUnseen = !r.answered && !r.hasBuffer;
+    if (r.call == "SetBootSeq" && bh == 1 && !bufferUnseen) {
         if (!r.hasBuffer || r.buffer.size() != 16) return "a boot list that is not 16 bytes";
         std::vector<std::uint8_t> written = BootCodes(r.buffer);
         std::sort(written.begin(), written.end());
@@ -148,7 +150,7 @@ std::string OutsideDomain(const LoggedRequest& r, const ReadSoFar& read) {
             return "a password of " + std::to_string(count) + " codes";
         }
     }
-    if (r.call == "SetAssetTag") {
+    if (r.call == "SetAssetTag" && !bufferUnseen) {
         if (!r.hasBuffer || r.buffer.empty() || r.buffer.back() != 0) return "an asset tag without its NUL";
         if (r.buffer.size() > 33) return "an asset tag of " + std::to_string(r.buffer.size() - 1) + " characters";
     }

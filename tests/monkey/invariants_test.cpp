@@ -123,6 +123,12 @@ TEST_F(Run, TheBootListReadIsWhatTheBufferHoldsWhateverTheStatus) {
     lines.push_back(sim::FormatRequestLine("SetBootSeq", in_, &out, &moved));
     EXPECT_TRUE(CheckRun(lines, {"0 2 DRAG 0 2", "1 2 APPLY"}).Holds());
 
+    // A write that never reached the BIOS shows no buffer to judge; one that did is judged.
+    in_.ebx = 0x0117;
+    lines.push_back(sim::FormatRequestLine("SetBootSeq", in_, nullptr, nullptr));
+    EXPECT_TRUE(CheckRun(lines, {"0 2 DRAG 0 2", "1 2 APPLY"}).Holds());
+    lines.pop_back();
+
     // A request that never reached the BIOS read an empty list.
     in_.ebx = 0x0017;
     lines[0] = sim::FormatRequestLine("GetBootSeq", in_, nullptr, nullptr);
