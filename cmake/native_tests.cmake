@@ -89,3 +89,24 @@ add_test(NAME include_floors
 add_test(NAME include_floors_check_names_upward_includes
   COMMAND ${CMAKE_COMMAND} -DCHECK=${CMAKE_SOURCE_DIR}/cmake/check_include_floors.cmake
           -DWORK_DIR=${CMAKE_CURRENT_BINARY_DIR} -P ${CMAKE_SOURCE_DIR}/tests/cmake/include_floors_test.cmake)
+# The hostile notebook.
+if(TARGET native_tests)
+  target_sources(native_tests PRIVATE tests/native/sim/chaos_test.cpp)
+endif()
+if(TARGET native_tests)
+  target_sources(native_tests PRIVATE tests/native/sim/state_round_trip_test.cpp)
+endif()
+# A bounded fuzz run of the state file, natively under the sanitizers (./scripts/fuzz --state-file runs longer ones).
+if(NOT WIN32)
+  add_test(NAME state_file_fuzz COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz --state-file --runs 20000)
+  set_tests_properties(state_file_fuzz PROPERTIES TIMEOUT 300)
+endif()
+# The monkey's invariant checker, judged on the simulated notebook's logs.
+if(TARGET native_tests)
+  target_sources(native_tests PRIVATE tests/monkey/invariants.cpp tests/monkey/invariants_test.cpp)
+endif()
+# A monkey run's logs judged again: monkey_check <requests.log> <actions.log>.
+if(NOT WIN32)
+  add_executable(monkey_check tests/monkey/check_run.cpp tests/monkey/invariants.cpp)
+  target_link_libraries(monkey_check PRIVATE tlw_sim)
+endif()

@@ -138,6 +138,12 @@ struct BootState {
     } settings;
 };
 
+// The `chaos` key: off, or the seed of a notebook that answers at random (sim/chaos.h).
+struct ChaosState {
+    bool on = false;
+    std::uint32_t seed = 0;
+};
+
 struct NotebookState {
     ShellState shell;
     InfoState info;
@@ -147,6 +153,7 @@ struct NotebookState {
     std::string path;  // the state file's own (not a key): SetAssetTag keeps a table copy beside it
     BootState boot;
     std::vector<Refusal> refusals;
+    ChaosState chaos;
 
     const Refusal* RefusalFor(const std::string& call) const;
 };

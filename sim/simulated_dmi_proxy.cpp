@@ -40,6 +40,7 @@ bool SimulatedDmiProxy::Read(DmiTable& table, std::size_t& count) {
     } else if (ReadWholeFile(state.identity.dmiTable, bytes, reason) != ReadResult::Read) {
         return Fail("the table " + state.identity.dmiTable + " cannot be read" + (reason.empty() ? "" : ": " + reason));
     }
+    if (state.chaos.on && !chaos_.DmiTable(state.chaos.seed, bytes, table.size())) return Fail("");
     count = std::min(bytes.size(), table.size());
     std::copy_n(bytes.begin(), count, table.begin());
     AppendLogLine(logPath_, std::string(kDmiProxyCall) + " -> BYTES=" + std::to_string(count));

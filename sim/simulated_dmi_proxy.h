@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dmi/dmi_proxy.h"
+#include "sim/chaos.h"
 
 namespace tlw::sim {
 
@@ -26,6 +27,7 @@ private:
 
     std::string statePath_;
     std::string logPath_;
+    Chaos chaos_;  // the draws of a notebook that answers at random
 };
 
 }  // namespace tlw::sim

@@ -49,7 +49,15 @@ bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, s
     }
 
     BiosAnswer answer;
-    if (refusal) {
+    if (!refusal && state_.chaos.on) {
+        ChaosAnswer chaos = chaos_.Answer(state_, in, call);
+        if (chaos.channelFails) {
+            AppendLogLine(logPath_, FormatRequestLine(call, in, nullptr, nullptr));
+            if (savePending_) Save();
+            return false;
+        }
+        answer = std::move(chaos.answer);
+    } else if (refusal) {
         answer.out = in;
         answer.out.status = refusal->mode == RefusalMode::Status ? kBiosRefused : 0;
         if (refusal->mode == RefusalMode::Ah) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "bios/bios_driver.h"
+#include "sim/chaos.h"
 #include "sim/notebook_state.h"
 #include "sim/state_file.h"
 
@@ -48,6 +49,7 @@ private:
     std::string savedText_;     // the file's text as last read or saved
     bool savePending_ = false;  // the last save failed or was not allowed
     bool fileUsable_ = true;    // the file on disk was last found readable and whole
+    Chaos chaos_;               // the draws of a notebook that answers at random
 };
 
 }  // namespace tlw::sim

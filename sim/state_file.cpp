@@ -29,7 +29,8 @@ bool StateFile::Parse(const std::string& text, std::string& error) {
         std::string raw = text.substr(at, end - at);
         at = end + 1;
         ++number;
-        if (!raw.empty() && raw.back() == '\r') raw.pop_back();
+        // Every carriage return before the line feed goes: a file saved again keeps no stray one.
+        while (!raw.empty() && raw.back() == '\r') raw.pop_back();
         StateLine line{raw, {}, {}, number};
         const std::string content = Trim(raw.substr(0, raw.find('#')));
         if (!content.empty()) {

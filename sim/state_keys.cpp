@@ -174,6 +174,8 @@ bool ParseQuotedText(const std::string& text, std::string& value) {
 
 void StateKeys::Text(const char* name, std::string& value, const char* help) {
     Visit(name, help, QuotedText(value), "a text, bare or in double quotes", [&](const std::string& text) {
+        // A text ends at its NUL: one inside would be saved as an escape that no file may hold.
+        if (text.find('\0') != std::string::npos) return false;
         if (text.empty() || text.front() != '"') return value = text, true;
         return ParseQuotedText(text, value);
     });

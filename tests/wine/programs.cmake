@@ -34,3 +34,7 @@ set(wine_help_tests_SOURCES tests/wine/app/help_test.cpp tests/wine/app/sheet_fi
 # tlwctl.exe run as a child process on simulated notebooks: its output, exit codes, files and requests.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_tlwctl_tests)
 set(wine_tlwctl_tests_SOURCES tests/wine/ctl/tlwctl_test.cpp)
+# The monkey: random user actions on tlw.exe over a hostile notebook, judged by the invariant checker.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_monkey_tests)
+set(wine_monkey_tests_SOURCES tests/wine/monkey/monkey_test.cpp tests/wine/monkey/monkey.cpp
+  tests/monkey/invariants.cpp)
