@@ -80,6 +80,21 @@ Rows IdentityRows(const Rows& rows) {
 class InfoPage : public SheetFixture {
 protected:
     std::size_t Count(const std::string& call) const { return LinesOf(Log(), call).size(); }
+
+    // The list and the asset tag button as the page first shows them.
+    struct Shown {
+        Rows rows;
+        bool buttonEnabled = false;
+    };
+    Shown ShowList() {
+        Shown shown;
+        RunSheet([&](HWND sheet) {
+            HWND page = ShowPage(sheet, kInfoPage);
+            shown.rows = RowsOf(page);
+            shown.buttonEnabled = ButtonEnabled(page);
+        });
+        return shown;
+    }
 };
 
 // The asset tag typed into the dialog, as the dialog reads it: the texts set,
@@ -137,8 +152,7 @@ TEST_F(InfoPage, ARealNotebooksTableShowsThatMachinesIdentity) {
         std::string path = "Z:" + std::string(TALLOWIN_SMBIOS_TABLES) + "/" + t.name;
         for (char& c : path) c = c == '/' ? '\\' : c;
         OpenNotebook("dmi_table = " + path + "\n");
-        Rows rows;
-        RunSheet([&](HWND sheet) { rows = RowsOf(ShowPage(sheet, kInfoPage)); });
+        const Rows rows = ShowList().rows;
         const Rows identity = IdentityRows(rows);
         ASSERT_EQ(identity.size(), 5u);
         EXPECT_EQ(identity[0], (Row{win::LoadText(IDS_DMI_MANUFACTURER), t.manufacturer}));
@@ -150,30 +164,18 @@ TEST_F(InfoPage, ARealNotebooksTableShowsThatMachinesIdentity) {
 
 TEST_F(InfoPage, AStoredTagShowsAndLocksTheButton) {
     OpenNotebook("asset_tag = IT-0042\n");
-    Rows rows;
-    bool enabled = true;
-    RunSheet([&](HWND sheet) {
-        HWND page = ShowPage(sheet, kInfoPage);
-        rows = RowsOf(page);
-        enabled = ButtonEnabled(page);
-    });
-    ASSERT_FALSE(rows.empty());
-    EXPECT_EQ(rows.back(), (Row{win::LoadText(IDS_DMI_ASSET_TAG), "IT-0042"}));
-    EXPECT_FALSE(enabled);
+    const Shown shown = ShowList();
+    ASSERT_FALSE(shown.rows.empty());
+    EXPECT_EQ(shown.rows.back(), (Row{win::LoadText(IDS_DMI_ASSET_TAG), "IT-0042"}));
+    EXPECT_FALSE(shown.buttonEnabled);
 }
 
 TEST_F(InfoPage, AFailedDmiReadShowsNoIdentityAndLeavesTheButtonOpen) {
     OpenNotebook("refuse = DmiProxy channel\n");
-    Rows rows;
-    bool enabled = false;
-    RunSheet([&](HWND sheet) {
-        HWND page = ShowPage(sheet, kInfoPage);
-        rows = RowsOf(page);
-        enabled = ButtonEnabled(page);
-    });
-    EXPECT_FALSE(rows.empty()) << "the machine's rows stay";
-    EXPECT_TRUE(IdentityRows(rows).empty());
-    EXPECT_TRUE(enabled);
+    const Shown shown = ShowList();
+    EXPECT_FALSE(shown.rows.empty()) << "the machine's rows stay";
+    EXPECT_TRUE(IdentityRows(shown.rows).empty());
+    EXPECT_TRUE(shown.buttonEnabled);
 }
 
 TEST_F(InfoPage, ApplyWritesBlanksThenTheTagAndTheRefilledListShowsItLocked) {
@@ -279,11 +281,6 @@ DWORD MajorVersion() {
 
 class InfoPageRows : public InfoPage {
 protected:
-    Rows Shown() {
-        Rows rows;
-        RunSheet([&](HWND sheet) { rows = RowsOf(ShowPage(sheet, kInfoPage)); });
-        return rows;
-    }
     static Rows WithoutIdentity(Rows rows) {
         if (rows.size() >= 5 && IdentityRows(Rows(rows.end() - 5, rows.end())).size() == 5) rows.resize(rows.size() - 5);
         return rows;
@@ -295,7 +292,7 @@ protected:
 TEST_F(InfoPageRows, DISABLED_UnderNt40TheBiosDescribesThePorts) {
     ASSERT_EQ(MajorVersion(), 4u) << "Wine's version setting for this program did not take";
     OpenNotebook(kMachine);
-    const Rows rows = Shown();
+    const Rows rows = ShowList().rows;
     EXPECT_EQ(WithoutIdentity(rows), MachineRowsWith(kBiosPorts));
     EXPECT_EQ(rows.size(), MachineRowsWith(kBiosPorts).size() + 5);
 }
@@ -311,18 +308,18 @@ TEST_F(InfoPageRows, DISABLED_UnderNt40ABiosRefusingEverythingLeavesUnknownsAndN
     const Rows expected = {{"CPU", "Unknown Brand"},   {"", "Unknown Type"},          {"", "Unknown Speed"},
                            {"Total Memory", "Unknown"}, {"Video RAM", "0.0 MB"},        {"Serial Port 1", "Unknown"},
                            {"Parallel Port", "Unknown"}, {"Internal Cache", "Unknown"}, {"External Cache", "Unknown"}};
-    EXPECT_EQ(WithoutIdentity(Shown()), expected);
+    EXPECT_EQ(WithoutIdentity(ShowList().rows), expected);
 }
 
 TEST_F(InfoPageRows, DISABLED_UnderWindows2000TheDeviceManagerDescribesThePorts) {
     ASSERT_GE(MajorVersion(), 5u) << "Wine's version setting for this program did not take";
     OpenNotebook(kMachine);
-    EXPECT_EQ(WithoutIdentity(Shown()), MachineRowsWith(kDeviceManagerPorts));
+    EXPECT_EQ(WithoutIdentity(ShowList().rows), MachineRowsWith(kDeviceManagerPorts));
     // No port device listed: no port rows at all.
     std::string none = kMachine;
     none.replace(none.find("port_devices = "), std::string::npos, "port_devices =\n");
     OpenNotebook(none);
-    EXPECT_EQ(WithoutIdentity(Shown()), MachineRowsWith({}));
+    EXPECT_EQ(WithoutIdentity(ShowList().rows), MachineRowsWith({}));
 }
 
 // Wine's own version setting for this test program
