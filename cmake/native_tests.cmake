@@ -61,21 +61,41 @@ gtest_discover_tests(native_tests)
 # whose test names end in _i686.
 set(TALLOWIN_WINE_TESTS_DIR "" CACHE PATH "Build directory of the Windows programs whose tests run under Wine")
 set(TALLOWIN_WOW64_TESTS_DIR "" CACHE PATH "Build directory of the 32-bit Windows programs, run under WoW64")
+# Some machines cannot execute 32-bit code at all (a hypervisor without a
+# 32-bit code segment). A probe that owes nothing to our code decides once per
+# run, before the 32-bit runs, whether they run or are reported skipped.
+set(wow64_gate ${CMAKE_SOURCE_DIR}/tests/wine/wow64/gate)
+set(wow64_decision ${CMAKE_CURRENT_BINARY_DIR}/wow64_probe.decision)
 function(tallowin_add_wine_tests dir suffix)
   include(${CMAKE_SOURCE_DIR}/tests/wine/programs.cmake)
   foreach(name ${TALLOWIN_WINE_TEST_PROGRAMS})
-    add_test(NAME ${name}${suffix}
-      COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run ${dir}/${name}.exe --tlw=${dir}/tlw.exe)
+    set(command ${CMAKE_SOURCE_DIR}/tests/wine/wine-run ${dir}/${name}.exe --tlw=${dir}/tlw.exe)
+    if(suffix STREQUAL "_i686")
+      set(command ${wow64_gate} run ${wow64_decision} ${command})
+    endif()
+    add_test(NAME ${name}${suffix} COMMAND ${command})
     set_tests_properties(${name}${suffix} PROPERTIES TIMEOUT 180 RESOURCE_LOCK wine_registry)
+    if(suffix STREQUAL "_i686")
+      set_tests_properties(${name}${suffix} PROPERTIES SKIP_RETURN_CODE 77 FIXTURES_REQUIRED wow64)
+    endif()
   endforeach()
 endfunction()
 if(TALLOWIN_WINE_TESTS_DIR)
   tallowin_add_wine_tests(${TALLOWIN_WINE_TESTS_DIR} "")
 endif()
 if(TALLOWIN_WOW64_TESTS_DIR)
+  add_test(NAME wow64_probe COMMAND ${wow64_gate} probe ${TALLOWIN_WOW64_TESTS_DIR}/wow64_probe.exe ${wow64_decision})
+  set_tests_properties(wow64_probe PROPERTIES FIXTURES_SETUP wow64 TIMEOUT 150)
   tallowin_add_wine_tests(${TALLOWIN_WOW64_TESTS_DIR} _i686)
-  add_test(NAME native_tests_i686
-    COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wine-run ${TALLOWIN_WOW64_TESTS_DIR}/native_tests.exe)
+  add_test(NAME native_tests_i686 COMMAND ${wow64_gate} run ${wow64_decision}
+    ${CMAKE_SOURCE_DIR}/tests/wine/wine-run ${TALLOWIN_WOW64_TESTS_DIR}/native_tests.exe)
+  set_tests_properties(native_tests_i686 PROPERTIES SKIP_RETURN_CODE 77 FIXTURES_REQUIRED wow64)
+  # The gate's decision both ways: a probe that is no 32-bit program skips the
+  # 32-bit runs with the reason, in a ctest run of its own; a "runs" decision
+  # passes every status through.
+  add_test(NAME wow64_gate_decides COMMAND ${CMAKE_SOURCE_DIR}/tests/wine/wow64/gate_test
+    ${wow64_gate} ${CMAKE_CURRENT_BINARY_DIR})
+  set_tests_properties(wow64_gate_decides PROPERTIES TIMEOUT 150)
 endif()
 
 if(NOT WIN32)

@@ -67,6 +67,11 @@ if(TALLOWIN_PROGRAM_DIR)
   return()
 endif()
 
+# Whether this machine can execute 32-bit code at all, built with the product
+# and owing nothing to it (tests/wine/wow64/probe.c).
+add_executable(wow64_probe tests/wine/wow64/probe.c)
+target_link_options(wow64_probe PRIVATE -static -s)
+
 add_executable(tlw WIN32 app/main.cpp res/tlw.rc)
 target_link_libraries(tlw PRIVATE tlw_app)
 target_link_options(tlw PRIVATE ${TLW_LINK_OPTIONS})
