@@ -39,7 +39,18 @@ Walk WalkIdentity(const std::uint8_t* table, std::size_t count, Identity& identi
     bool sawBios = false;
     bool sawBoard = false;
     Structure s;
-    while (StructureAt(table, count, walk.end, s)) {
+    while (walk.end < count) {
+        // Once BIOS, system and enclosure are seen, any other type stops the
+        // walk on its type byte alone: the rest of that structure may lie
+        // past the bytes the proxy handed over.
+        const std::uint8_t type = table[walk.end];
+        const bool read = type == kBiosInformation || type == kSystemInformation || type == kBaseBoard ||
+                          type == kSystemEnclosure;
+        if (!read && sawBios && walk.sawSystem && (sawBoard || walk.sawEnclosure)) {
+            walk.stopped = true;
+            return walk;
+        }
+        if (!StructureAt(table, count, walk.end, s)) break;
         switch (s.type) {
             case kBiosInformation:
                 sawBios = true;
@@ -56,10 +67,6 @@ Walk WalkIdentity(const std::uint8_t* table, std::size_t count, Identity& identi
                 CopyString(table, s, kAssetTag, identity.assetTag);
                 break;
             default:
-                if (sawBios && walk.sawSystem && (sawBoard || walk.sawEnclosure)) {
-                    walk.stopped = true;
-                    return walk;
-                }
                 if (s.type == kEndOfTable) walk.sawEndOfTable = true;
                 break;
         }

@@ -23,8 +23,10 @@ void IdentitySettings::Load() {
     if (!ReadDmiTable(table, count)) return;
     const dmi::Walk walk = dmi::WalkIdentity(table.data(), count, identity_);
     rows_ = dmi::IdentityRows(identity_, walk.assetTag());
-    const bool tagFound = dmi::HasNonBlank(dmi::TextOf(identity_.assetTag));
-    if (tagFound || walk.assetTag() == dmi::AssetTagState::Unknown) canChangeTag_ = false;
+    if (dmi::HasNonBlank(dmi::TextOf(identity_.assetTag))) tagSeen_ = true;
+    // A walk that could not see the enclosure locks the entry only until one
+    // that could finds no tag there.
+    canChangeTag_ = !tagSeen_ && walk.assetTag() == dmi::AssetTagState::Known;
 }
 
 ApplyResult IdentitySettings::Apply() {

@@ -28,10 +28,10 @@ public:
 
     // The identity rows of the last Load; none when its read failed.
     const std::vector<dmi::IdentityRow>& rows() const { return rows_; }
-    // False once a read found a tag, or could not see whether there is one
-    // (the table was cut before its enclosure): the tag is entered once only,
-    // and never over one the program could not see. A failed read changes
-    // nothing.
+    // False once a read found a tag, and while the last read could not see
+    // whether there is one (the table was cut before its enclosure): the tag
+    // is entered once only, and never over one the program could not see. A
+    // failed read changes nothing.
     bool CanChangeTag() const { return canChangeTag_; }
 
     // The asset tag dialog's texts.
@@ -47,6 +47,7 @@ private:
     std::vector<dmi::IdentityRow> rows_;
     AssetTagEntry entry_;
     bool pending_ = false;
+    bool tagSeen_ = false;
     bool canChangeTag_ = true;
 };
 

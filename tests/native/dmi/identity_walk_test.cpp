@@ -101,6 +101,20 @@ TEST(IdentityWalk, StopsAtTheFirstOtherTypeOnceBiosSystemAndEnclosureAreSeen) {
     EXPECT_EQ(UuidDigits(identity.uuid), "00112233445566778899AABBCCDDEEFF");
     EXPECT_EQ(TextOf(identity.assetTag), "T-1");
     EXPECT_EQ(walk.assetTag(), AssetTagState::Known);
+
+    // The type byte alone stops it: a structure cut short by the byte count
+    // after BIOS, system and base board still ends the walk as a stop, with
+    // the tag known to be none.
+    const std::string boardHead = Bios() + System("M", "P", "S") + Board();
+    const std::string processor = Processor();
+    for (std::size_t kept = 1; kept < processor.size(); ++kept) {
+        const std::string cut = boardHead + processor.substr(0, kept);
+        Identity fields;
+        const Walk cutWalk = WalkAll(cut, fields);
+        EXPECT_TRUE(cutWalk.stopped) << kept << " bytes of the processor";
+        EXPECT_EQ(cutWalk.end, boardHead.size());
+        EXPECT_EQ(IdentityRows(fields, cutWalk.assetTag()).back().valueId, unsigned{IDS_NOT_AVAILABLE});
+    }
 }
 
 TEST(IdentityWalk, ABaseBoardCountsAsTheEnclosureForTheStopAndLeavesTheTagAsItWas) {

@@ -160,6 +160,30 @@ TEST_F(IdentityFlow, ATableCutBeforeItsEnclosureKeepsTheTagUnknownAndLocked) {
     EXPECT_EQ(LinesOf("DmiProxy"), std::vector<std::string>{"DmiProxy -> BYTES=2048"});
 }
 
+// After a read that could not see the enclosure, a whole read that finds no
+// tag gives the entry back; a processor cut short after the base board ends
+// the walk as a whole one.
+TEST_F(IdentityFlow, AWholeReadWithoutATagUnlocksWhatACutReadLocked) {
+    using namespace dmi::test;
+    std::string cut = Bios() + System("Maker", "Model", "Serial");
+    while (cut.size() < kDmiTableCapacity) cut += Structure(0xDE, std::vector<std::uint8_t>(60, 0), {"OEM"});
+    sim::WriteFile(dir_ / "cut.dmi", cut);
+    sim::WriteFile(dir_ / "whole.dmi", Bios() + System("Maker", "Model", "Serial") + Board() + Processor().substr(0, 6));
+    const std::string unknown = Row(IDS_DMI_ASSET_TAG, "#" + std::to_string(IDS_UNKNOWN));
+    const struct {
+        const char* table;
+        std::string assetTagRow;
+        bool canChange;
+    } reads[] = {{"cut.dmi", unknown, false}, {"whole.dmi", Row(IDS_DMI_ASSET_TAG, kNotAvailable), true},
+                 {"cut.dmi", unknown, false}};
+    for (const auto& read : reads) {
+        ASSERT_TRUE(OpenWithProxy("dmi_table = \"" + (dir_ / read.table).string() + "\"\n"));
+        settings.Load();
+        EXPECT_EQ(AssetTagRow(), read.assetTagRow) << read.table;
+        EXPECT_EQ(settings.CanChangeTag(), read.canChange) << read.table;
+    }
+}
+
 TEST_F(IdentityFlow, AnUnreadableTableFailsTheRead) {
     ASSERT_TRUE(OpenWithProxy("dmi_table = \"" + (dir_ / "none.dmi").string() + "\"\n"));
     settings.Load();
