@@ -109,7 +109,7 @@ void MachineSettings::Read() {
 
     BootDisplaySettings bootDisplay;
     bootDisplay.Load();
-    if (bootDisplay.code() != kUnsetByte) readings_[SettingId::BootDisplay] = Known(NumberValue(bootDisplay.code()));
+    if (const auto code = bootDisplay.lastRead()) readings_[SettingId::BootDisplay] = Known(NumberValue(*code));
 
     DisplaySwitch display;
     if (auto device = display.Read()) readings_[SettingId::DisplayDevice] = Known(NumberValue(*device));

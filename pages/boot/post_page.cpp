@@ -23,8 +23,14 @@ void CPostPage::ShowSettings() {
     ::CheckDlgButton(hwnd_, IDC_POST_SIMPLE_BOOT, m_settings.simpleBoot() ? BST_CHECKED : BST_UNCHECKED);
     ::CheckDlgButton(hwnd_, IDC_POST_FAST_POST, m_settings.fastPost() ? BST_CHECKED : BST_UNCHECKED);
     ::CheckDlgButton(hwnd_, IDC_POST_FAN_ALWAYS_ON, m_settings.fanAlwaysOn() ? BST_CHECKED : BST_UNCHECKED);
-    // Fast POST is not the user's to change while fast boot is on.
-    ::EnableWindow(Item(IDC_POST_FAST_POST), !m_settings.simpleBoot());
+    // Fast POST is not the user's to change while fast boot is on. The box
+    // starts disabled; only a reload or a click gives it back.
+    if (m_settings.simpleBoot()) ::EnableWindow(Item(IDC_POST_FAST_POST), FALSE);
+}
+
+void CPostPage::RestorePreviousSettings() {
+    CSettingsPage::RestorePreviousSettings();
+    if (HasWindow()) ::EnableWindow(Item(IDC_POST_FAST_POST), !m_settings.simpleBoot());
 }
 
 bool CPostPage::Checked(int id) const { return ::IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }

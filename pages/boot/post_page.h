@@ -11,6 +11,9 @@ class CPostPage : public CSettingsPage {
 public:
     CPostPage();
 
+    // The BIOS's boxes again, with fast POST enabled while fast boot is off.
+    void RestorePreviousSettings() override;
+
 protected:
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;

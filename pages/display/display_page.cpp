@@ -74,20 +74,27 @@ bool CDisplayPage::OnInit() {
     return true;
 }
 
+// The boot display button of the code the last read gave; 0 when the read
+// failed or gave a code without a button: the buttons then stay as they are.
+int CDisplayPage::BootDisplayButtonRead() const {
+    const auto code = bootDisplay_.lastRead();
+    if (!code) return 0;
+    return *code == tlw::kBootAutoDetect ? IDC_BOOT_DISPLAY_AUTO
+           : *code == tlw::kBootBothDisplays ? IDC_BOOT_DISPLAY_BOTH
+                                             : 0;
+}
+
 void CDisplayPage::ShowSettings() {
-    const std::uint8_t code = bootDisplay_.code();
-    if (code == tlw::kUnsetByte) return;  // never read: the buttons stay as they are
-    ::CheckDlgButton(hwnd_, IDC_BOOT_DISPLAY_AUTO, code == tlw::kBootAutoDetect ? BST_CHECKED : BST_UNCHECKED);
-    ::CheckDlgButton(hwnd_, IDC_BOOT_DISPLAY_BOTH, code == tlw::kBootBothDisplays ? BST_CHECKED : BST_UNCHECKED);
+    const int button = BootDisplayButtonRead();
+    if (!button) return;
+    ::CheckDlgButton(hwnd_, IDC_BOOT_DISPLAY_AUTO, button == IDC_BOOT_DISPLAY_AUTO ? BST_CHECKED : BST_UNCHECKED);
+    ::CheckDlgButton(hwnd_, IDC_BOOT_DISPLAY_BOTH, button == IDC_BOOT_DISPLAY_BOTH ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void CDisplayPage::RestorePreviousSettings() {
     CSettingsPage::RestorePreviousSettings();
     if (!HasWindow()) return;
-    const int checked = ::IsDlgButtonChecked(hwnd_, IDC_BOOT_DISPLAY_AUTO) == BST_CHECKED   ? IDC_BOOT_DISPLAY_AUTO
-                        : ::IsDlgButtonChecked(hwnd_, IDC_BOOT_DISPLAY_BOTH) == BST_CHECKED ? IDC_BOOT_DISPLAY_BOTH
-                                                                                           : 0;
-    if (checked) Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(checked)), TRUE);
+    if (const int button = BootDisplayButtonRead()) Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(button)), TRUE);
 }
 
 bool CDisplayPage::OnCommand(int id, int code, HWND) {

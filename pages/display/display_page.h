@@ -13,7 +13,8 @@ public:
     CDisplayPage();
 
     // The boot display as Apply last wrote it, then as the BIOS holds it,
-    // with the focus on its button.
+    // with the focus on its button; a failed read leaves the buttons and the
+    // focus as they were.
     void RestorePreviousSettings() override;
 
 protected:
@@ -34,6 +35,7 @@ private:
     };
     static const LevelControls kLevels[2];
 
+    int BootDisplayButtonRead() const;
     void ShowDisplayDevice(std::uint8_t device);
     void OnDisplayDeviceClicked(int id);
     // Enables the level controls and shows the levels the BIOS holds.

@@ -12,7 +12,8 @@ BootDisplaySettings::BootDisplaySettings()
     : setting_([](const std::uint8_t& code) { SetBootDisplay(code); }, Effect::AfterRestart) {}
 
 void BootDisplaySettings::Load() {
-    GetBootDisplay(code_);
+    std::uint8_t code = 0;
+    lastRead_ = GetBootDisplay(code) ? std::optional<std::uint8_t>(code) : std::nullopt;
     setting_.Drop();
 }
 

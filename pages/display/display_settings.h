@@ -28,13 +28,14 @@ public:
     ApplyResult Apply() override;
     void RestorePrevious() override;
 
-    // The code the BIOS last gave; kUnsetByte while no read has succeeded.
-    std::uint8_t code() const { return code_; }
+    // The code the last Load read; empty when that read failed, so that the
+    // page leaves its buttons as they are rather than show an older answer.
+    std::optional<std::uint8_t> lastRead() const { return lastRead_; }
     void Choose(std::uint8_t code) { setting_.Choose(code); }
     const PendingByte& setting() const { return setting_; }
 
 private:
-    std::uint8_t code_ = kUnsetByte;
+    std::optional<std::uint8_t> lastRead_;
     PendingByte setting_;
 };
 

@@ -15,8 +15,10 @@ void CChangePasswordDlg::SetRecord(const tlw::PasswordRecord& record) {
 bool CChangePasswordDlg::OnInit() {
     toggled_ = false;
     const bool powerOn = mode_ == PasswordMode::PowerOn;
+    // Shared: the system keeps one icon for every showing and frees it with the program.
     const auto icon = static_cast<HICON>(::LoadImageA(win::ResourceModule(),
-        MAKEINTRESOURCEA(powerOn ? IDI_POWER_ON_PASSWORD : IDI_SETUP_PASSWORD), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+        MAKEINTRESOURCEA(powerOn ? IDI_POWER_ON_PASSWORD : IDI_SETUP_PASSWORD), IMAGE_ICON, 0, 0,
+        LR_DEFAULTSIZE | LR_SHARED));
     SetText(win::LoadText(powerOn ? IDS_CHANGE_POWER_ON_PASSWORD : IDS_CHANGE_SETUP_PASSWORD));
     SetItemText(IDC_PASSWORD_EXPLANATION, win::LoadText(powerOn ? IDS_POWER_ON_PASSWORD_INFO : IDS_SETUP_PASSWORD_INFO));
     SetItemText(IDC_ENABLE_PASSWORD, win::LoadText(powerOn ? IDS_ENABLE_POWER_ON_PASSWORD : IDS_ENABLE_SETUP_PASSWORD));

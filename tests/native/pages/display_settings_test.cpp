@@ -111,7 +111,7 @@ TEST_F(DisplayModel, TheBootDisplayWaitsForApplyNeedsARestartAndIsWrittenAgainOn
     ASSERT_TRUE(Open("boot_display = 2\nrefuse = SetBootDisplay status\n"));
     BootDisplaySettings boot;
     boot.Load();
-    EXPECT_EQ(boot.code(), kBootBothDisplays);
+    EXPECT_EQ(boot.lastRead(), kBootBothDisplays);
     EXPECT_EQ(boot.Apply(), ApplyResult::Nothing);
     boot.Choose(kBootAutoDetect);
     EXPECT_TRUE(Sent("SetBootDisplay").empty());
@@ -121,7 +121,7 @@ TEST_F(DisplayModel, TheBootDisplayWaitsForApplyNeedsARestartAndIsWrittenAgainOn
     boot.RestorePrevious();
     EXPECT_EQ(Sent("SetBootDisplay"), (std::vector<unsigned>{3, 3})) << "applied once, restored once";
     boot.Load();
-    EXPECT_EQ(boot.code(), kBootBothDisplays) << "the BIOS refused both writes";
+    EXPECT_EQ(boot.lastRead(), kBootBothDisplays) << "the BIOS refused both writes";
 }
 
 }  // namespace

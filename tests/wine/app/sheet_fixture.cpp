@@ -76,8 +76,15 @@ void Click(HWND window, int id) {
 void Answer(const char* title, int button) {
     HWND dialog = WaitForDialog(title);
     ASSERT_NE(dialog, nullptr) << "no dialog \"" << title << "\"";
+    HWND owner = ::GetWindow(dialog, GW_OWNER);
     Click(dialog, button);
     WaitForWindowGone(dialog, kSheetWait);
+    if (owner) Settle(owner);
+}
+
+void Settle(HWND window) {
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kSheetWait, &ignored);
 }
 
 HWND ShowPage(HWND sheet, int index) {

@@ -60,8 +60,13 @@ HWND WaitForDialog(const char* title);
 bool NoDialog(const char* title);
 // Presses button `id` of `window` and gives the press a moment to act.
 void Click(HWND window, int id);
-// Waits for the dialog titled `title`, presses `button` and waits until it is gone.
+// Waits for the dialog titled `title`, presses `button`, waits until it is
+// gone and until its owner has done what the answer asked (Settle).
 void Answer(const char* title, int button);
+// Returns once `window`'s thread takes messages again: a message sent from
+// another thread waits until then. After a modal dialog is gone, what its
+// owner's handler does next has finished, or waits for the user again.
+void Settle(HWND window);
 // Brings page `index` to the front (creating its window) and returns it.
 HWND ShowPage(HWND sheet, int index);
 bool ApplyEnabled(HWND sheet);

@@ -125,6 +125,24 @@ TEST_F(BootPages, PostLoadPreviousWritesTheLastApplyOnceAndNotTheFanAppliedOff) 
     EXPECT_EQ(checkedAfterRestore, BST_CHECKED) << "the boxes are read again from the BIOS";
 }
 
+// The hidden fast POST box starts disabled whatever the BIOS says, and a
+// reload enables it exactly while fast boot is off.
+TEST_F(BootPages, PostFastPostBoxStartsDisabledAndAReloadFollowsFastBoot) {
+    OpenNotebook("boot_options = 0x00\n");
+    std::vector<bool> enabled;
+    Run([&](HWND sheet) {
+        HWND page = ShowPage(sheet, kPostPage);
+        HWND box = ::GetDlgItem(page, IDC_POST_FAST_POST);
+        enabled.push_back(::IsWindowEnabled(box) != FALSE);
+        for (const char* options : {"boot_options = 0x00", "boot_options = 0x01"}) {
+            WriteText(dir_.File("notebook.ini"), std::string(options) + "\n");
+            LoadPrevious(sheet);
+            enabled.push_back(::IsWindowEnabled(box) != FALSE);
+        }
+    });
+    EXPECT_EQ(enabled, (std::vector<bool>{false, true, false})) << "at first, after fast boot read off, then on";
+}
+
 // ---- The boot list's request path, without any window: in the 32-bit build
 // ESI must be the list's own address, as the real driver reads it.
 

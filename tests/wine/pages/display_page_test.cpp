@@ -70,11 +70,14 @@ void PressKey(WORD key) {
     ::SendInput(2, input, sizeof(INPUT));
 }
 
-// Gives the keyboard focus to control `id` of `page`, from the page's own thread.
-bool FocusControl(HWND sheet, HWND page, int id) {
-    ::SetForegroundWindow(sheet);
+// Gives the keyboard focus to control `id` of `page`, from the page's own
+// thread; with `move` false, only says whether the control has it.
+bool FocusControl(HWND sheet, HWND page, int id, bool move = true) {
     HWND control = ::GetDlgItem(page, id);
-    ::SendMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    if (move) {
+        ::SetForegroundWindow(sheet);
+        ::SendMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
+    }
     return Eventually([&] {
         GUITHREADINFO info = {};
         info.cbSize = sizeof info;
@@ -301,6 +304,41 @@ TEST_F(DisplayPage, AutoWaitsForApplyAsksForARestartAtOKAndLoadPreviousWritesItA
     ASSERT_FALSE(applied.empty());
     EXPECT_EQ(applied[0].rfind("SetBootDisplay EAX=00009612 EBX=0000010A ECX=00000003 ", 0), 0u) << applied[0];
     EXPECT_TRUE(StateHas("boot_display = 3"));
+}
+
+// A reload that fails, or reads a code without a button, leaves the buttons
+// as the user left them and the focus where it was.
+TEST_F(DisplayPage, LoadPreviousAfterAFailedOrUnknownReadLeavesTheButtonsAndTheFocus) {
+    const struct {
+        const char* what;
+        std::string key, value;
+    } reloads[] = {{"a refused read", "refuse", "GetBootDisplay status"}, {"an unknown code", "boot_display", "5"}};
+    for (const auto& reload : reloads) {
+        SCOPED_TRACE(reload.what);
+        OpenNotebook("boot_display = 2\n");
+        bool restored = false, autoChecked = false, bothChecked = true, focusKept = false;
+        RunSheet([&](HWND sheet) {
+            HWND page = ShowPage(sheet, kDisplayPage);
+            Click(page, IDC_BOOT_DISPLAY_AUTO);
+            ASSERT_TRUE(Eventually([&] { return ApplyEnabled(sheet); }));
+            ASSERT_TRUE(FocusControl(sheet, page, IDC_BRIGHTNESS_TRACKBAR));
+            if (reload.key == "refuse") {
+                WriteText(dir_.File("notebook.ini"), StateText() + "refuse = " + reload.value + "\n");
+            } else {
+                SetKey(reload.key, reload.value);
+            }
+            ::PostMessageA(sheet, WM_COMMAND, IDM_LOAD_PREVIOUS, 0);
+            Answer("Load Previous BIOS Settings", IDOK);
+            restored = Eventually([&] { return !ApplyEnabled(sheet); });
+            autoChecked = Checked(page, IDC_BOOT_DISPLAY_AUTO);
+            bothChecked = Checked(page, IDC_BOOT_DISPLAY_BOTH);
+            focusKept = FocusControl(sheet, page, IDC_BRIGHTNESS_TRACKBAR, false);
+        });
+        EXPECT_TRUE(restored);
+        EXPECT_TRUE(autoChecked && !bothChecked) << "the buttons as the user left them";
+        EXPECT_TRUE(focusKept) << "no boot display button takes the focus";
+        EXPECT_TRUE(Sent("SetBootDisplay").empty());
+    }
 }
 
 }  // namespace

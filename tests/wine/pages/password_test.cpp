@@ -190,6 +190,24 @@ TEST_F(PasswordDialogs, DifferentLengthsAreToldAndEmptyBothBoxesUntilTheyMatch) 
     EXPECT_EQ(CodesOf(dialog_.GetRecord()), ScanCodes("xy"));
 }
 
+// Each showing shows the same icon of its mode: none is made (and lost) per showing.
+TEST_F(PasswordDialogs, EveryShowingReusesItsModesIcon) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();  // no icon can be made
+    for (PasswordMode mode : {PasswordMode::PowerOn, PasswordMode::Setup}) {
+        std::vector<LRESULT> icons;
+        for (int showing = 0; showing < 3; ++showing) {
+            Change(mode, tlw::PasswordRecord::State(false), [&](HWND dialog) {
+                icons.push_back(::SendDlgItemMessageA(dialog, IDC_PASSWORD_ICON, STM_GETICON, 0, 0));
+                Click(dialog, IDCANCEL);
+            });
+        }
+        ASSERT_EQ(icons.size(), 3u);
+        EXPECT_NE(icons[0], 0);
+        EXPECT_EQ(icons[1], icons[0]);
+        EXPECT_EQ(icons[2], icons[0]);
+    }
+}
+
 TEST_F(PasswordDialogs, UntouchedOKIsCancelAndCancelKeepsTheRecord) {
     EXPECT_EQ(Change(PasswordMode::Setup, tlw::PasswordRecord::State(true), [](HWND dialog) { Click(dialog, IDOK); }),
               IDCANCEL);
