@@ -162,13 +162,24 @@ Process::Process(const Launch& launch) {
         if (!launch.outputPath.empty()) opened.push_back(startup.hStdOutput);
         if (!launch.errorPath.empty()) opened.push_back(startup.hStdError);
     }
-    if (!::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, redirected ? TRUE : FALSE, 0,
-                          environment.data(),
-                          launch.workingDirectory.empty() ? nullptr : launch.workingDirectory.c_str(), &startup,
-                          &info_)) {
+    // On a machine busy with other work, Wine now and then loses a new
+    // process before it reports itself started (ERROR_INTERNAL_ERROR, and
+    // the child never ran): that start is made again, a few times at most.
+    DWORD error = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (::CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, redirected ? TRUE : FALSE, 0,
+                             environment.data(),
+                             launch.workingDirectory.empty() ? nullptr : launch.workingDirectory.c_str(), &startup,
+                             &info_)) {
+            error = ERROR_SUCCESS;
+            break;
+        }
+        error = ::GetLastError();
         info_ = {};
-        ADD_FAILURE() << "cannot start " << program << ": error " << ::GetLastError();
+        if (error != ERROR_INTERNAL_ERROR) break;
+        ::Sleep(500);
     }
+    if (error != ERROR_SUCCESS) ADD_FAILURE() << "cannot start " << program << ": error " << error;
     for (HANDLE handle : opened) {
         if (handle != INVALID_HANDLE_VALUE) ::CloseHandle(handle);
     }

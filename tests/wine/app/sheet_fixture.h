@@ -72,6 +72,8 @@ HWND ShowPage(HWND sheet, int index);
 bool ApplyEnabled(HWND sheet);
 // Waits up to `ms` for `condition`: clicks are posted, so what they change
 // shows only once the sheet's thread has taken them. Its last answer.
-bool Eventually(const std::function<bool()>& condition, DWORD ms = 5000);
+// The wait is long: on a machine busy with other work the sheet's thread may
+// take seconds; a condition met returns at once.
+bool Eventually(const std::function<bool()>& condition, DWORD ms = kSheetWait);
 
 }  // namespace wt

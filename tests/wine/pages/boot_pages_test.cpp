@@ -249,13 +249,14 @@ HWND CaptureOf(HWND window) {
 
 // A user's drag with the left button over `list`: pressed at `from`, moved in
 // a few steps, released at `to`. The drag list reads the real cursor when it
-// takes the press, so the cursor stays put until the list has taken it (it
-// captures the mouse then): on a busy machine the press may wait in the queue
-// while a hand would already be moving.
+// takes the press and the release, not where the input happened: so the
+// cursor stays put until the list has taken the press (it captures the mouse
+// then), and the drag is over once it lets the mouse go. On a busy machine
+// either may wait in the queue for seconds while a hand would go on.
 void Drag(HWND list, POINT from, POINT to) {
     ::SetCursorPos(from.x, from.y);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
-    Eventually([&] { return CaptureOf(list) == list; }, 3000);
+    ASSERT_TRUE(Eventually([&] { return CaptureOf(list) == list; })) << "the list never took the press";
     constexpr int kSteps = 5;
     for (int step = 1; step <= kSteps; ++step) {
         ::Sleep(30);  // paces the input like a hand, not a wait for a result
@@ -263,6 +264,7 @@ void Drag(HWND list, POINT from, POINT to) {
         SendMouse(MOUSEEVENTF_MOVE);
     }
     SendMouse(MOUSEEVENTF_LEFTUP);
+    EXPECT_TRUE(Eventually([&] { return CaptureOf(list) != list; })) << "the list never took the release";
 }
 
 HWND BootList(HWND page) { return ::GetDlgItem(page, IDC_BOOT_ORDER_LIST); }

@@ -15,13 +15,13 @@ HWND FocusOf(HWND window) {
 
 bool BringToFront(HWND window) {
     ::SetForegroundWindow(window);
-    return Eventually([&] { return ::GetForegroundWindow() == window; }, 3000);
+    return Eventually([&] { return ::GetForegroundWindow() == window; });
 }
 
 bool FocusControl(HWND dialog, int id) {
     HWND control = ::GetDlgItem(dialog, id);
     ::PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
-    return Eventually([&] { return FocusOf(dialog) == control; }, 3000);
+    return Eventually([&] { return FocusOf(dialog) == control; });
 }
 
 std::uint8_t ScanCodeOf(WORD vk) { return static_cast<std::uint8_t>(::MapVirtualKeyA(vk, 0)); }
@@ -44,7 +44,7 @@ void TypeText(const std::string& text) {
 int TextLength(HWND window) { return static_cast<int>(::SendMessageA(window, WM_GETTEXTLENGTH, 0, 0)); }
 
 bool ShowsLength(HWND edit, int length) {
-    return Eventually([&] { return TextLength(edit) == length; }, 3000);
+    return Eventually([&] { return TextLength(edit) == length; });
 }
 
 std::string WhyEditsCannotBeTypedAt() {
