@@ -14,6 +14,8 @@ packages="cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-i686 g++-m
 packages="$packages clang libclang-rt-14-dev"
 # chmcmd and chmls, which compile and list the help file tlw.chm.
 packages="$packages fp-utils"
+# wixl (msitools), which builds the Windows Installer package tallowin-<version>.msi.
+packages="$packages wixl"
 
 install_packages() {
   local missing=""

@@ -56,17 +56,6 @@ private:
     std::size_t size_;
 };
 
-// The file offset of `rva`, when a section's bytes in the file hold it.
-bool OffsetOf(const PeImage& image, std::uint32_t rva, std::size_t& offset) {
-    for (const PeSection& s : image.sections) {
-        if (rva >= s.virtualAddress && rva - s.virtualAddress < s.rawSize) {
-            offset = static_cast<std::size_t>(s.rawOffset) + (rva - s.virtualAddress);
-            return true;
-        }
-    }
-    return false;
-}
-
 const PeSection* SectionHolding(const PeImage& image, std::uint32_t rva) {
     for (const PeSection& s : image.sections) {
         const std::uint32_t extent = std::max(s.virtualSize, s.rawSize);
@@ -77,7 +66,7 @@ const PeSection* SectionHolding(const PeImage& image, std::uint32_t rva) {
 
 bool ReadImports(const Bytes& bytes, std::uint32_t directoryRva, PeImage& image) {
     std::size_t descriptor = 0;
-    if (!OffsetOf(image, directoryRva, descriptor)) return false;
+    if (!FileOffsetOf(image, directoryRva, descriptor)) return false;
     const std::size_t thunkSize = image.pe32Plus ? 8 : 4;
     for (;; descriptor += 20) {
         std::uint32_t lookupRva = 0, nameRva = 0, addressRva = 0;
@@ -88,9 +77,9 @@ bool ReadImports(const Bytes& bytes, std::uint32_t directoryRva, PeImage& image)
         if (lookupRva == 0 && nameRva == 0 && addressRva == 0) return true;
         std::size_t at = 0;
         std::string dll;
-        if (!OffsetOf(image, nameRva, at) || !bytes.String(at, dll)) return false;
+        if (!FileOffsetOf(image, nameRva, at) || !bytes.String(at, dll)) return false;
         std::size_t thunk = 0;
-        if (!OffsetOf(image, lookupRva ? lookupRva : addressRva, thunk)) return false;
+        if (!FileOffsetOf(image, lookupRva ? lookupRva : addressRva, thunk)) return false;
         for (;; thunk += thunkSize) {
             std::uint64_t entry = 0;
             if (image.pe32Plus) {
@@ -106,7 +95,7 @@ bool ReadImports(const Bytes& bytes, std::uint32_t directoryRva, PeImage& image)
             const std::uint64_t byOrdinal = image.pe32Plus ? 1ULL << 63 : 1ULL << 31;
             if (entry & byOrdinal) {
                 import.ordinal = static_cast<std::uint16_t>(entry & 0xFFFF);
-            } else if (!OffsetOf(image, static_cast<std::uint32_t>(entry), at) ||
+            } else if (!FileOffsetOf(image, static_cast<std::uint32_t>(entry), at) ||
                        !bytes.String(at + 2, import.function) || import.function.empty()) {
                 return false;  // past the two-byte hint, the name
             }
@@ -127,6 +116,16 @@ std::string Lower(std::string text) {
 }
 
 }  // namespace
+
+bool FileOffsetOf(const PeImage& image, std::uint32_t rva, std::size_t& offset) {
+    for (const PeSection& s : image.sections) {
+        if (rva >= s.virtualAddress && rva - s.virtualAddress < s.rawSize) {
+            offset = static_cast<std::size_t>(s.rawOffset) + (rva - s.virtualAddress);
+            return true;
+        }
+    }
+    return false;
+}
 
 PeImage ReadPeImage(const unsigned char* data, std::size_t size) {
     PeImage image;
@@ -202,6 +201,7 @@ PeImage ReadPeImage(const unsigned char* data, std::size_t size) {
     }
     if (rva != 0) {
         if (const PeSection* resources = SectionHolding(image, rva)) image.resourceBytes = resources->rawSize;
+        image.resourceRva = rva;
     }
     if (!directory(kDelayImportDirectory, rva, length)) {
         image.problem = PeProblem::Truncated;
