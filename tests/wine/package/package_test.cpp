@@ -66,16 +66,25 @@ TEST_F(PackageTest, ASilentInstallPutsEverythingInPlaceAndRemovalTakesEverything
     EXPECT_TRUE(pkg::StartMenuShortcuts().empty());
     EXPECT_TRUE(pkg::ProgramEntries().empty());
     EXPECT_EQ(::MsiQueryProductStateA(entry.productCode.c_str()), INSTALLSTATE_UNKNOWN);
+    HKEY record = nullptr;
+    EXPECT_NE(::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tallowin\\Package", 0, KEY_READ | KEY_WOW64_32KEY,
+                              &record),
+              ERROR_SUCCESS)
+        << "the install folder's record is gone";
     EXPECT_EQ(actions.Binary("LidButton"), std::vector<BYTE>{0x02});
 }
 
-TEST_F(PackageTest, INSTALLDIRPutsItWhereTheAdministratorSays) {
+// An upgrade that names no folder stays in the one the administrator chose.
+TEST_F(PackageTest, INSTALLDIRPutsItWhereTheAdministratorSaysAndAnUpgradeKeepsIt) {
     const std::string folder = "C:\\Tools\\Tallowin BIOS";
-    ASSERT_EQ(pkg::Msiexec(Install(TestPackage("current"), "INSTALLDIR=\"" + folder + "\"")), 0u);
+    ASSERT_EQ(pkg::Msiexec(Install(TestPackage("older"), "INSTALLDIR=\"" + folder + "\"")), 0u);
+    EXPECT_EQ(pkg::FileNamesIn(folder).size(), 3u);
+    ASSERT_TRUE(Succeeded(pkg::Msiexec(Install(TestPackage("current")))));
     ExpectTheBuildsFilesIn(folder);
     ExpectTheShortcutTo(folder);
     EXPECT_FALSE(pkg::Exists(pkg::DefaultInstallFolder()));
     const pkg::UninstallEntry entry = TheEntry();
+    EXPECT_EQ(entry.version, TestPackage("current").version);
     EXPECT_EQ(Lower(entry.helpLink), Lower(folder + "\\tlw.chm"));
     EXPECT_EQ(Lower(entry.installLocation), Lower(folder + "\\"));
     ASSERT_EQ(pkg::Msiexec("/x " + entry.productCode + " /qn"), 0u);
