@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "tools/checked_bytes.h"
+
 namespace tlw {
 namespace {
 
@@ -14,31 +16,9 @@ constexpr std::uint32_t kVersionType = 16;
 constexpr std::uint32_t kSubdirectory = 0x80000000u;
 constexpr std::uint16_t kTextValue = 1;
 
-class Reader {
-public:
-    Reader(const unsigned char* data, std::size_t size) : data_(data), size_(size) {}
-
-    bool Has(std::size_t offset, std::size_t count) const { return offset <= size_ && count <= size_ - offset; }
-    bool U16(std::size_t offset, std::uint16_t& value) const {
-        if (!Has(offset, 2)) return false;
-        value = static_cast<std::uint16_t>(data_[offset] | data_[offset + 1] << 8);
-        return true;
-    }
-    bool U32(std::size_t offset, std::uint32_t& value) const {
-        std::uint16_t low = 0, high = 0;
-        if (!U16(offset, low) || !U16(offset + 2, high)) return false;
-        value = static_cast<std::uint32_t>(high) << 16 | low;
-        return true;
-    }
-
-private:
-    const unsigned char* data_;
-    std::size_t size_;
-};
-
 // The entry of the resource directory at `directory` whose id is `id`, or its
 // first entry when `id` is 0: what its offset field holds.
-bool DirectoryEntry(const Reader& r, std::size_t directory, std::uint32_t id, std::uint32_t& offset) {
+bool DirectoryEntry(const Bytes& r, std::size_t directory, std::uint32_t id, std::uint32_t& offset) {
     std::uint16_t named = 0, numbered = 0;
     if (!r.U16(directory + 12, named) || !r.U16(directory + 14, numbered)) return false;
     for (std::size_t i = 0; i < static_cast<std::size_t>(named) + numbered; ++i) {
@@ -51,7 +31,7 @@ bool DirectoryEntry(const Reader& r, std::size_t directory, std::uint32_t id, st
 }
 
 // The file offset and size of the version resource's bytes.
-bool FindVersionResource(const Reader& r, const PeImage& image, std::size_t& start, std::size_t& size) {
+bool FindVersionResource(const Bytes& r, const PeImage& image, std::size_t& start, std::size_t& size) {
     std::size_t root = 0;
     if (image.resourceRva == 0 || !FileOffsetOf(image, image.resourceRva, root)) return false;
     std::uint32_t offset = 0;
@@ -80,7 +60,7 @@ std::size_t Aligned(std::size_t offset, std::size_t base, std::size_t limit) {
     return aligned < limit ? aligned : limit;
 }
 
-bool ReadBlock(const Reader& r, std::size_t at, std::size_t limit, std::size_t base, Block& block) {
+bool ReadBlock(const Bytes& r, std::size_t at, std::size_t limit, std::size_t base, Block& block) {
     std::uint16_t length = 0, valueLength = 0, type = 0;
     if (!r.U16(at, length) || !r.U16(at + 2, valueLength) || !r.U16(at + 4, type)) return false;
     if (length < 6 || length > limit - at) return false;
@@ -101,7 +81,7 @@ bool ReadBlock(const Reader& r, std::size_t at, std::size_t limit, std::size_t b
 // Calls `visit` with each child block of `parent` until it returns true;
 // false when a child is damaged.
 template <typename Visit>
-bool EachChild(const Reader& r, const Block& parent, std::size_t base, Visit visit) {
+bool EachChild(const Bytes& r, const Block& parent, std::size_t base, Visit visit) {
     Block child;
     for (std::size_t at = parent.children; at + 6 <= parent.end; at = Aligned(child.end, base, parent.end)) {
         if (!ReadBlock(r, at, parent.end, base, child)) return false;
@@ -110,7 +90,7 @@ bool EachChild(const Reader& r, const Block& parent, std::size_t base, Visit vis
     return true;
 }
 
-std::string TextValue(const Reader& r, const Block& block) {
+std::string TextValue(const Bytes& r, const Block& block) {
     std::string text;
     std::uint16_t c = 0;
     for (std::size_t p = block.value; p + 2 <= block.end && r.U16(p, c) && c != 0; p += 2) {
@@ -122,7 +102,7 @@ std::string TextValue(const Reader& r, const Block& block) {
 }  // namespace
 
 std::map<std::string, std::string> VersionTexts(const unsigned char* data, std::size_t size, const PeImage& image) {
-    const Reader r(data, size);
+    const Bytes r(data, size);
     std::size_t start = 0, length = 0;
     Block root;
     if (!FindVersionResource(r, image, start, length) || !ReadBlock(r, start, start + length, start, root) ||
