@@ -1,7 +1,8 @@
 # Checks of the shipped program, run natively on the cross-built tlw.exe: it
 # imports only functions Windows 2000 has and asks for no later version, and
-# everything but its resources stays within 400 KB.
-add_library(tlw_pe STATIC tools/pe_image.cpp)
+# everything but its resources stays within 400 KB. The package script reads
+# its version from it.
+add_library(tlw_pe STATIC tools/pe_image.cpp tools/version_resource.cpp)
 target_include_directories(tlw_pe PUBLIC ${CMAKE_SOURCE_DIR})
 add_executable(program_check tools/program_check.cpp)
 target_link_libraries(program_check PRIVATE tlw_pe)

@@ -14,6 +14,8 @@ packages="cmake ninja-build g++ libgtest-dev googletest g++-mingw-w64-i686 g++-m
 packages="$packages clang libclang-rt-14-dev"
 # chmcmd and chmls, which compile and list the help file tlw.chm.
 packages="$packages fp-utils"
+# wixl (msitools), which builds the Windows Installer package tallowin-<version>.msi.
+packages="$packages wixl"
 
 install_packages() {
   local missing=""
@@ -99,8 +101,9 @@ export TALLOWIN_WINE=/usr/lib/wine/wine64
 export WINELOADER=/usr/lib/wine/wine64
 export WINEARCH=win64
 export WINEDEBUG=-all
-# No Mono or Gecko installers: the program needs neither.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko installers: the program needs neither. No menu entries on
+# this machine's desktop for the shortcuts the installer tests make.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 xvfb_pid=""
 # Starts a virtual display and sets DISPLAY to it.

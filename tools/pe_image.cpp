@@ -6,66 +6,14 @@
 #include <cctype>
 #include <sstream>
 
+#include "tools/checked_bytes.h"
+
 namespace tlw {
 namespace {
 
-constexpr std::size_t kMaxNameLength = 512;
 constexpr int kImportDirectory = 1;
 constexpr int kResourceDirectory = 2;
 constexpr int kDelayImportDirectory = 13;
-
-class Bytes {
-public:
-    Bytes(const unsigned char* data, std::size_t size) : data_(data), size_(size) {}
-
-    bool Has(std::size_t offset, std::size_t count) const { return offset <= size_ && count <= size_ - offset; }
-    bool U8(std::size_t offset, std::uint8_t& value) const {
-        if (!Has(offset, 1)) return false;
-        value = data_[offset];
-        return true;
-    }
-    bool U16(std::size_t offset, std::uint16_t& value) const {
-        if (!Has(offset, 2)) return false;
-        value = static_cast<std::uint16_t>(data_[offset] | data_[offset + 1] << 8);
-        return true;
-    }
-    bool U32(std::size_t offset, std::uint32_t& value) const {
-        if (!Has(offset, 4)) return false;
-        value = 0;
-        for (int i = 3; i >= 0; --i) value = value << 8 | data_[offset + static_cast<std::size_t>(i)];
-        return true;
-    }
-    bool U64(std::size_t offset, std::uint64_t& value) const {
-        std::uint32_t low = 0, high = 0;
-        if (!U32(offset, low) || !U32(offset + 4, high)) return false;
-        value = static_cast<std::uint64_t>(high) << 32 | low;
-        return true;
-    }
-    // A NUL-terminated string wholly inside the data.
-    bool String(std::size_t offset, std::string& text) const {
-        text.clear();
-        for (std::size_t i = offset; i < size_ && text.size() < kMaxNameLength; ++i) {
-            if (data_[i] == 0) return true;
-            text.push_back(static_cast<char>(data_[i]));
-        }
-        return false;
-    }
-
-private:
-    const unsigned char* data_;
-    std::size_t size_;
-};
-
-// The file offset of `rva`, when a section's bytes in the file hold it.
-bool OffsetOf(const PeImage& image, std::uint32_t rva, std::size_t& offset) {
-    for (const PeSection& s : image.sections) {
-        if (rva >= s.virtualAddress && rva - s.virtualAddress < s.rawSize) {
-            offset = static_cast<std::size_t>(s.rawOffset) + (rva - s.virtualAddress);
-            return true;
-        }
-    }
-    return false;
-}
 
 const PeSection* SectionHolding(const PeImage& image, std::uint32_t rva) {
     for (const PeSection& s : image.sections) {
@@ -77,7 +25,7 @@ const PeSection* SectionHolding(const PeImage& image, std::uint32_t rva) {
 
 bool ReadImports(const Bytes& bytes, std::uint32_t directoryRva, PeImage& image) {
     std::size_t descriptor = 0;
-    if (!OffsetOf(image, directoryRva, descriptor)) return false;
+    if (!FileOffsetOf(image, directoryRva, descriptor)) return false;
     const std::size_t thunkSize = image.pe32Plus ? 8 : 4;
     for (;; descriptor += 20) {
         std::uint32_t lookupRva = 0, nameRva = 0, addressRva = 0;
@@ -88,9 +36,9 @@ bool ReadImports(const Bytes& bytes, std::uint32_t directoryRva, PeImage& image)
         if (lookupRva == 0 && nameRva == 0 && addressRva == 0) return true;
         std::size_t at = 0;
         std::string dll;
-        if (!OffsetOf(image, nameRva, at) || !bytes.String(at, dll)) return false;
+        if (!FileOffsetOf(image, nameRva, at) || !bytes.String(at, dll)) return false;
         std::size_t thunk = 0;
-        if (!OffsetOf(image, lookupRva ? lookupRva : addressRva, thunk)) return false;
+        if (!FileOffsetOf(image, lookupRva ? lookupRva : addressRva, thunk)) return false;
         for (;; thunk += thunkSize) {
             std::uint64_t entry = 0;
             if (image.pe32Plus) {
@@ -106,7 +54,7 @@ bool ReadImports(const Bytes& bytes, std::uint32_t directoryRva, PeImage& image)
             const std::uint64_t byOrdinal = image.pe32Plus ? 1ULL << 63 : 1ULL << 31;
             if (entry & byOrdinal) {
                 import.ordinal = static_cast<std::uint16_t>(entry & 0xFFFF);
-            } else if (!OffsetOf(image, static_cast<std::uint32_t>(entry), at) ||
+            } else if (!FileOffsetOf(image, static_cast<std::uint32_t>(entry), at) ||
                        !bytes.String(at + 2, import.function) || import.function.empty()) {
                 return false;  // past the two-byte hint, the name
             }
@@ -127,6 +75,16 @@ std::string Lower(std::string text) {
 }
 
 }  // namespace
+
+bool FileOffsetOf(const PeImage& image, std::uint32_t rva, std::size_t& offset) {
+    for (const PeSection& s : image.sections) {
+        if (rva >= s.virtualAddress && rva - s.virtualAddress < s.rawSize) {
+            offset = static_cast<std::size_t>(s.rawOffset) + (rva - s.virtualAddress);
+            return true;
+        }
+    }
+    return false;
+}
 
 PeImage ReadPeImage(const unsigned char* data, std::size_t size) {
     PeImage image;
@@ -202,6 +160,7 @@ PeImage ReadPeImage(const unsigned char* data, std::size_t size) {
     }
     if (rva != 0) {
         if (const PeSection* resources = SectionHolding(image, rva)) image.resourceBytes = resources->rawSize;
+        image.resourceRva = rva;
     }
     if (!directory(kDelayImportDirectory, rva, length)) {
         image.problem = PeProblem::Truncated;

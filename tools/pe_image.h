@@ -48,9 +48,13 @@ struct PeImage {
     std::vector<PeImport> imports;
     // Bytes in the file of the section that holds the resource directory; 0 without resources.
     std::size_t resourceBytes = 0;
+    std::uint32_t resourceRva = 0;  // where the resource directory lies in memory; 0 without one
 };
 
 PeImage ReadPeImage(const unsigned char* data, std::size_t size);
+
+// The file offset of the memory address `rva`, when a section's bytes in the file hold it.
+bool FileOffsetOf(const PeImage& image, std::uint32_t rva, std::size_t& offset);
 
 // Functions by DLL, the DLL's name in lower case.
 using FunctionList = std::map<std::string, std::set<std::string>>;

@@ -3,12 +3,14 @@
 //                                                 no system newer than Windows 2000 (5.0)
 //   program_check size <exe> [<limit in bytes>]   prints the file's size, its resources' and the rest's;
 //                                                 fails when the rest is over the limit
+//   program_check version <exe>                    prints the "ProductVersion" of its version resource
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "tools/pe_image.h"
+#include "tools/version_resource.h"
 
 namespace {
 
@@ -78,9 +80,11 @@ int PrintSize(const tlw::PeImage& image, const char* exe, const char* limitText)
 
 int main(int argc, char** argv) {
     const std::string mode = argc > 2 ? argv[1] : "";
-    if ((mode != "imports" || argc != 4) && (mode != "size" || argc < 3 || argc > 4)) {
+    if ((mode != "imports" || argc != 4) && (mode != "size" || argc < 3 || argc > 4) &&
+        (mode != "version" || argc != 3)) {
         std::fprintf(stderr, "usage: program_check imports <exe> <function list>\n"
-                             "       program_check size <exe> [<limit in bytes>]\n");
+                             "       program_check size <exe> [<limit in bytes>]\n"
+                             "       program_check version <exe>\n");
         return 2;
     }
     std::string bytes;
@@ -92,6 +96,16 @@ int main(int argc, char** argv) {
     if (image.problem != tlw::PeProblem::None) {
         std::fprintf(stderr, "%s: %s\n", argv[2], Describe(image.problem));
         return 1;
+    }
+    if (mode == "version") {
+        const auto texts = tlw::VersionTexts(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), image);
+        const auto version = texts.find("ProductVersion");
+        if (version == texts.end() || version->second.empty()) {
+            std::fprintf(stderr, "%s: no \"ProductVersion\" in a version resource\n", argv[2]);
+            return 1;
+        }
+        std::printf("%s\n", version->second.c_str());
+        return 0;
     }
     return mode == "imports" ? CheckImports(image, argv[2], argv[3]) : PrintSize(image, argv[2], argc == 4 ? argv[3] : nullptr);
 }

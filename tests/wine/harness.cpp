@@ -270,15 +270,33 @@ std::string WhyWow64HasNoDisplay() {
            "pixel): it can make no display bitmaps, icons, cursors or combo boxes and paints nothing";
 }
 
-ButtonActionsKey::ButtonActionsKey() {
-    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tallowin\\Tallowin for Windows NT 4.0");
+ButtonActionsKey::ButtonActionsKey(REGSAM view) : view_(view) {
+    Delete();
     ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tallowin\\Tallowin for Windows NT 4.0", 0, nullptr, 0,
-                      KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+                      KEY_ALL_ACCESS | view_, nullptr, &key_, nullptr);
 }
 
 ButtonActionsKey::~ButtonActionsKey() {
     if (key_) ::RegCloseKey(key_);
-    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tallowin\\Tallowin for Windows NT 4.0");
+    Delete();
+}
+
+// Through its parent, opened in the key's view: RegDeleteKeyA alone would look in the process's own view.
+void ButtonActionsKey::Delete() {
+    HKEY parent = nullptr;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tallowin", 0, KEY_ALL_ACCESS | view_, &parent) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    ::RegDeleteKeyA(parent, "Tallowin for Windows NT 4.0");
+    ::RegCloseKey(parent);
+}
+
+std::vector<BYTE> ButtonActionsKey::Binary(const char* name) const {
+    BYTE data[64];
+    DWORD size = sizeof data, type = 0;
+    if (::RegQueryValueExA(key_, name, nullptr, &type, data, &size) != ERROR_SUCCESS) return {};
+    return std::vector<BYTE>(data, data + size);
 }
 
 void ButtonActionsKey::SetBinary(const char* name, std::vector<BYTE> data) {

@@ -92,14 +92,20 @@ std::string WhyWow64HasNoDisplay();
 // It lies in the registry view of the test program's own bitness, which is the
 // view tlw.exe of the same build reads: a 32-bit process (the i686 build under
 // WoW64) sees HKLM\SOFTWARE through WOW6432Node, as a 32-bit installer writes it.
+// `view` (KEY_WOW64_32KEY) names the 32-bit view from a 64-bit test program.
 class ButtonActionsKey {
 public:
-    ButtonActionsKey();
+    explicit ButtonActionsKey(REGSAM view = 0);
     ~ButtonActionsKey();
     void SetBinary(const char* name, std::vector<BYTE> data);
     void SetDword(const char* name, DWORD value);
+    // The value as the key holds it now; empty when it is gone.
+    std::vector<BYTE> Binary(const char* name) const;
 
 private:
+    void Delete();
+
+    REGSAM view_;
     HKEY key_ = nullptr;
 };
 

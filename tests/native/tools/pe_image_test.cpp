@@ -2,12 +2,15 @@
 // that damaged files end in a problem rather than a read past their end.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "tools/pe_image.h"
+#include "tools/version_resource.h"
 
 namespace {
 
@@ -19,6 +22,7 @@ struct Layout {
     // Per DLL, its functions in order; "#N" imports ordinal N.
     std::vector<std::pair<std::string, std::vector<std::string>>> imports;
     std::uint32_t resourceBytes = 0;  // a second section, ".rsrc", of this many bytes
+    std::vector<unsigned char> resourceData;  // what it begins with
     bool delayLoad = false;
 };
 
@@ -115,6 +119,7 @@ std::vector<unsigned char> Build(const Layout& layout) {
     section(0, ".idata", kImportsRva, kImportsRaw, kImportsSize);
     if (layout.resourceBytes) section(1, ".rsrc", kResourcesRva, kResourcesRaw, layout.resourceBytes);
     PutImports(layout, b);
+    std::copy(layout.resourceData.begin(), layout.resourceData.end(), b.begin() + kResourcesRaw);
     return b;
 }
 
@@ -240,6 +245,116 @@ TEST(Windows2000Faults, VersionsAbove5Point0AndUnlistedImportsAreEachAFault) {
     EXPECT_NE(faults[0].find("KERNEL32.dll!Sleep"), std::string::npos) << faults[0];
     EXPECT_NE(faults[1].find("subsystem version 5.1"), std::string::npos) << faults[1];
     EXPECT_NE(faults[2].find("operating system version 6.0"), std::string::npos) << faults[2];
+}
+
+// A version resource's block: a key, a value (text, or bytes), children.
+struct VersionBlock {
+    std::string key;
+    std::string text;
+    std::vector<unsigned char> bytes;
+    std::vector<VersionBlock> children;
+};
+
+void PutUtf16(std::vector<unsigned char>& out, const std::string& text) {
+    for (const char c : text + '\0') {
+        out.push_back(static_cast<unsigned char>(c));
+        out.push_back(0);
+    }
+}
+
+void PadTo32Bits(std::vector<unsigned char>& out) { out.resize((out.size() + 3) & ~std::size_t{3}); }
+
+void PutBlock(std::vector<unsigned char>& out, const VersionBlock& block) {
+    const std::size_t start = out.size();
+    out.resize(start + 6);
+    const bool isText = !block.text.empty();
+    Put16(out, start + 2, static_cast<std::uint32_t>(isText ? block.text.size() + 1 : block.bytes.size()));
+    Put16(out, start + 4, isText ? 1 : 0);
+    PutUtf16(out, block.key);
+    PadTo32Bits(out);
+    if (isText) PutUtf16(out, block.text);
+    out.insert(out.end(), block.bytes.begin(), block.bytes.end());
+    for (const VersionBlock& child : block.children) {
+        PadTo32Bits(out);
+        PutBlock(out, child);
+    }
+    Put16(out, start, static_cast<std::uint32_t>(out.size() - start));
+}
+
+// A resource section holding one version resource (type 16, name 1, U.S. English) made of `root`.
+std::vector<unsigned char> VersionResourceSection(const VersionBlock& root, std::uint32_t type = 16) {
+    std::vector<unsigned char> section(88);
+    for (const std::size_t directory : {0u, 24u, 48u}) Put16(section, directory + 14, 1);  // one numbered entry
+    Put32(section, 16, type);
+    Put32(section, 20, 0x80000000u | 24);
+    Put32(section, 40, 1);
+    Put32(section, 44, 0x80000000u | 48);
+    Put32(section, 64, 0x409);
+    Put32(section, 68, 72);  // the data's entry
+    PutBlock(section, root);
+    Put32(section, 72, kResourcesRva + 88);
+    Put32(section, 76, static_cast<std::uint32_t>(section.size() - 88));
+    return section;
+}
+
+VersionBlock ProgramVersion() {
+    VersionBlock english{"040904E4", "", {}, {{"CompanyName", "Tallowin", {}, {}}, {"ProductVersion", "1.03", {}, {}},
+                                              {"Comments", "caf\xE9", {}, {}}}};
+    VersionBlock german{"040704E4", "", {}, {{"ProductVersion", "9.99", {}, {}}}};
+    VersionBlock translations{"VarFileInfo", "", {}, {{"Translation", "", {0x09, 0x04, 0xE4, 0x04}, {}}}};
+    return {"VS_VERSION_INFO", "", std::vector<unsigned char>(52, 0xBD),
+            {translations, {"StringFileInfo", "", {}, {english, german}}}};
+}
+
+std::map<std::string, std::string> TextsOf(const std::vector<unsigned char>& resources) {
+    Layout layout = TwoDlls(false);
+    layout.resourceData = resources;
+    const std::vector<unsigned char> bytes = Build(layout);
+    return tlw::VersionTexts(bytes.data(), bytes.size(), Read(bytes));
+}
+
+TEST(VersionTexts, AreTheFirstStringTablesWhereverItLies) {
+    const std::map<std::string, std::string> expected{
+        {"Comments", "caf?"}, {"CompanyName", "Tallowin"}, {"ProductVersion", "1.03"}};
+    EXPECT_EQ(TextsOf(VersionResourceSection(ProgramVersion())), expected);
+    EXPECT_EQ(TextsOf({}), (std::map<std::string, std::string>{})) << "no resources";
+    EXPECT_EQ(TextsOf(VersionResourceSection(ProgramVersion(), 3)), (std::map<std::string, std::string>{}))
+        << "only an icon";
+}
+
+// Where the block keyed `key` starts in a version resource section.
+std::size_t BlockOf(const std::vector<unsigned char>& section, const std::string& key) {
+    std::vector<unsigned char> wide;
+    PutUtf16(wide, key);
+    return static_cast<std::size_t>(std::search(section.begin(), section.end(), wide.begin(), wide.end()) -
+                                    section.begin()) - 6;
+}
+
+TEST(VersionTexts, ADamagedResourceGivesNothingRatherThanAReadOutsideIt) {
+    const std::vector<unsigned char> whole = VersionResourceSection(ProgramVersion());
+    const std::size_t table = BlockOf(whole, "040904E4"), comments = BlockOf(whole, "Comments");
+    ASSERT_LT(table, whole.size());
+    struct Damage {
+        const char* what;
+        std::size_t at;
+        std::uint32_t value;
+        bool wide;
+    };
+    for (const Damage& d : {Damage{"the root runs past the resource", 88, 0xFFFF, false},
+                            Damage{"the data's entry lies outside the file", 72, 0x7FFFFFF0, true},
+                            Damage{"the data runs past the section", 76, 0x10000, true},
+                            Damage{"a table runs past its parent", table, 0xFFF0, false},
+                            Damage{"a block shorter than its own header", comments, 4, false},
+                            Damage{"the type's entry leads to data, not a directory", 20, 24, true}}) {
+        std::vector<unsigned char> damaged = whole;
+        d.wide ? Put32(damaged, d.at, d.value) : Put16(damaged, d.at, d.value);
+        EXPECT_EQ(TextsOf(damaged), (std::map<std::string, std::string>{})) << d.what;
+    }
+    // A key without its end: the table is damaged, and nothing is taken from it.
+    std::vector<unsigned char> unterminated = whole;
+    std::fill(unterminated.begin() + static_cast<std::ptrdiff_t>(comments + 6),
+              unterminated.begin() + static_cast<std::ptrdiff_t>(comments + whole[comments]), 'x');
+    EXPECT_EQ(TextsOf(unterminated), (std::map<std::string, std::string>{}));
 }
 
 }  // namespace
