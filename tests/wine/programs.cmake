@@ -24,7 +24,8 @@ set(wine_identity_tests_SOURCES tests/wine/pages/asset_tag_dlg_test.cpp tests/wi
   tests/wine/app/sheet_fixture.cpp)
 # The POST and boot sequence pages in the in-process sheet.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_boot_tests)
-set(wine_boot_tests_SOURCES tests/wine/pages/boot_pages_test.cpp tests/wine/app/sheet_fixture.cpp)
+set(wine_boot_tests_SOURCES tests/wine/pages/boot_pages_test.cpp tests/wine/app/sheet_fixture.cpp
+  tests/wine/pages/typing.cpp)
 # The information page in the program's sheet: its rows under both Windows versions, the asset tag flow.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_info_tests)
 set(wine_info_tests_SOURCES tests/wine/pages/info_page_test.cpp tests/wine/app/sheet_fixture.cpp)

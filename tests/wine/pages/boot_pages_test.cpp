@@ -15,6 +15,7 @@
 #include "pages/boot/startup_page.h"
 #include "res/resource.h"
 #include "tests/wine/app/sheet_fixture.h"
+#include "tests/wine/pages/typing.h"
 #include "win/combo_box.h"
 #include "win/list_box.h"
 #include "win/property_sheet.h"
@@ -254,9 +255,18 @@ HWND CaptureOf(HWND window) {
 // then), and the drag is over once it lets the mouse go. On a busy machine
 // either may wait in the queue for seconds while a hand would go on.
 void Drag(HWND list, POINT from, POINT to) {
+    // A click on a sheet not yet in front activates it first, and the focus
+    // change that follows can cancel the press's capture.
+    ASSERT_TRUE(BringToFront(::GetAncestor(list, GA_ROOT)));
     ::SetCursorPos(from.x, from.y);
     SendMouse(MOUSEEVENTF_LEFTDOWN);
-    ASSERT_TRUE(Eventually([&] { return CaptureOf(list) == list; })) << "the list never took the press";
+    if (!Eventually([&] { return CaptureOf(list) == list; })) {
+        SendMouse(MOUSEEVENTF_LEFTUP);  // never leave the button down for the tests that follow
+        POINT at = {};
+        ::GetCursorPos(&at);
+        FAIL() << "the list never took the press at " << from.x << "," << from.y << " (the cursor is at " << at.x
+               << "," << at.y << ", the focus " << (FocusOf(list) == list ? "on" : "off") << " the list)";
+    }
     constexpr int kSteps = 5;
     for (int step = 1; step <= kSteps; ++step) {
         ::Sleep(30);  // paces the input like a hand, not a wait for a result
