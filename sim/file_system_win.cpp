@@ -120,7 +120,15 @@ bool IsDiskFileName(const std::string& path, std::string& reason) {
         return false;
     }
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        // Nothing there yet is fine; what the system cannot even look at is no file
+        // (Wine answers so for a pipe or a device under Z:).
+        const DWORD error = ::GetLastError();
+        if (IsMissing(error)) return true;
+        reason = Because("cannot look at it", error);
+        return false;
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) {
         reason = "it is a directory";
         return false;
     }
@@ -128,14 +136,8 @@ bool IsDiskFileName(const std::string& path, std::string& reason) {
 }
 
 ReadResult ReadWholeFile(const std::string& path, std::string& text, std::string& reason) {
-    // A device's name is refused before anything opens or even looks at it.
+    // A device's name is refused before anything opens it.
     if (!IsDiskFileName(path, reason)) return ReadResult::Failed;
-    if (::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        const DWORD error = ::GetLastError();
-        if (IsMissing(error)) return ReadResult::Missing;
-        reason = Because("cannot look at it", error);
-        return ReadResult::Failed;
-    }
     Handle file(OpenShared(path, GENERIC_READ));
     if (!file.valid()) {
         const DWORD error = ::GetLastError();
