@@ -98,7 +98,6 @@ bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, s
         return false;
     }
 
-    const NotebookState before = state_;
     BiosAnswer answer;
     if (!refusal && state_.chaos.on) {
         ChaosAnswer chaos = chaos_.Answer(state_, in, call);
@@ -119,11 +118,15 @@ bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, s
 
     std::string notKept;
     if (answer.changedSettings && !Keep(locked, lockProblem, notKept)) {
+        // Nothing changed: the state as last kept is the one its saved text gives.
+        std::string ignored;
+        state_ = NotebookState();
+        ReadStateText(savedText_, file_, state_, ignored);
+        state_.path = statePath_;
+        Undo(answer.written);
         // Refused as a `refuse = <call> status` line refuses it: the input
         // frame back with status 0xFFFFFFFF, so AH keeps the function group's
         // non-zero byte and a call judged by AH sees the failure too.
-        state_ = before;
-        Undo(answer.written);
         answer.out = in;
         answer.out.status = kBiosRefused;
     }
