@@ -9,14 +9,15 @@
 #include "bios/device_driver.h"
 #include "bios/machine_facts.h"
 #include "dmi/dmi_proxy.h"
+#include "sim/notebook_paths.h"
 #include "sim/simulated_dmi_proxy.h"
 #include "sim/simulated_driver.h"
 #include "sim/simulated_machine_facts.h"
 
 namespace {
 
-constexpr const char* kStateVariable = "TALLOWIN_SIMULATOR";
-constexpr const char* kLogVariable = "TALLOWIN_SIMULATOR_LOG";
+using tlw::sim::kLogVariable;
+using tlw::sim::kStateVariable;
 
 enum class Variable { Unset, Set };
 
@@ -30,17 +31,6 @@ Variable ReadEnvironment(const char* name, std::string& value) {
     size = ::GetEnvironmentVariableA(name, &buffer[0], size);
     if (size < buffer.size()) value.assign(buffer, 0, size);
     return Variable::Set;
-}
-
-// The file calls take ANSI paths of at most MAX_PATH - 1 characters.
-bool UsablePath(const char* name, const std::string& value, std::string& error) {
-    if (value.empty()) {
-        error = std::string(name) + " is set but empty; it must name a file.";
-    } else if (value.size() >= MAX_PATH) {
-        error = std::string(name) + " is longer than a path can be (" + std::to_string(value.size()) +
-                " characters; at most " + std::to_string(MAX_PATH - 1) + ").";
-    }
-    return error.empty();
 }
 
 std::string& LastSimulatorError() {
@@ -76,8 +66,8 @@ std::unique_ptr<tlw::BiosDriver> SelectedDriver() {
         tlw::UseMachineFacts(tlw::OperatingSystemFacts());
         return tlw::OpenDeviceDriver();
     }
-    if (!UsablePath(kStateVariable, statePath, error)) return nullptr;
-    if (ReadEnvironment(kLogVariable, logPath) == Variable::Set && !UsablePath(kLogVariable, logPath, error)) {
+    if (ReadEnvironment(kLogVariable, logPath) == Variable::Set && logPath.empty()) {
+        error = tlw::sim::SetButEmpty(kLogVariable);
         return nullptr;
     }
     return OpenSimulatedNotebook(statePath, logPath, error);

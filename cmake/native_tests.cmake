@@ -22,6 +22,7 @@ add_executable(native_tests
   tests/native/sim/simulated_display_test.cpp
   tests/native/sim/boot_answers_test.cpp
   tests/native/sim/state_persistence_test.cpp
+  tests/native/sim/notebook_paths_test.cpp
   tests/native/sim/no_streams_test.cpp
   tests/native/controls/dib_layout_test.cpp)
 target_link_libraries(native_tests PRIVATE tlw_sim tlw_pictures GTest::gtest_main)

@@ -1,6 +1,9 @@
 // tlwctl's commands over the BIOS channel.
 #include "ctl/commands.h"
 
+#include <map>
+
+#include "bios/bios_channel.h"
 #include "bios/shell_calls.h"
 #include "bios/wipe.h"
 #include "controls/password_keys.h"
@@ -9,6 +12,9 @@
 #include "ctl/settings_file.h"
 #include "pages/password/password_settings.h"
 #include "res/resource.h"
+#include "sim/file_system.h"
+#include "sim/notebook_paths.h"
+#include "sim/simulated_driver.h"
 
 namespace tlw::ctl {
 namespace {
@@ -33,8 +39,9 @@ const std::vector<Section>& Sections() {
     return sections;
 }
 
+// A value as read, for the console: a text's control characters escaped.
 std::string Shown(const SettingInfo& setting, const Reading& reading, const TextSource& texts) {
-    return reading.known ? FormatValue(setting, reading.value, texts) : "unknown";
+    return reading.known ? EscapedControls(FormatValue(setting, reading.value, texts)) : "unknown";
 }
 
 int Gate(Console& console, const TextSource& texts) {
@@ -105,8 +112,10 @@ std::string ShowJson(const InfoRows& rows, const MachineSettings& machine, Passw
 std::string ShowText(const InfoRows& rows, const MachineSettings& machine, PasswordStates passwords,
                      const TextSource& texts) {
     std::string out = "[" + texts.Text(IDS_PAGE_INFORMATION) + "]\n";
+    // The rows hold the DMI table's strings, whatever bytes the BIOS put there.
     for (const InfoRow& row : rows) {
-        out += row.label.empty() ? "  " + row.value + "\n" : row.label + ": " + row.value + "\n";
+        const std::string value = EscapedControls(row.value);
+        out += row.label.empty() ? "  " + value + "\n" : EscapedControls(row.label) + ": " + value + "\n";
     }
     const auto enabled = [&](bool on) { return texts.Text(on ? IDS_ENABLED : IDS_DISABLED); };
     for (const Section& section : Sections()) {
@@ -214,6 +223,7 @@ int Apply(const ChangeSet& wanted, bool dryRun, Console& console, const TextSour
 
 int Set(const std::vector<std::string>& assignments, Console& console, const TextSource& texts) {
     ChangeSet wanted;
+    std::map<SettingId, std::string> given;  // each setting's assignment, as typed
     for (const std::string& assignment : assignments) {
         const std::size_t equals = assignment.find('=');
         const std::string name = Trimmed(assignment.substr(0, equals));
@@ -224,6 +234,10 @@ int Set(const std::vector<std::string>& assignments, Console& console, const Tex
             why = "\"" + assignment + "\" is not NAME=VALUE";
         } else if (!setting) {
             why = "no setting is named \"" + name + "\"";
+        } else if (!given.emplace(setting->id, assignment).second) {
+            // As import refuses a file that gives a setting twice: which one was meant?
+            why = std::string(setting->name) + " is given twice, \"" + given[setting->id] + "\" and \"" + assignment +
+                  "\"";
         } else if (!ParseValue(*setting, assignment.substr(equals + 1), texts, value, why)) {
             why = name + " " + why + ", found \"" + assignment.substr(equals + 1) + "\"";
         }
@@ -236,10 +250,31 @@ int Set(const std::vector<std::string>& assignments, Console& console, const Tex
     return Apply(wanted, false, console, texts);
 }
 
+// Why `path` is one of the simulated notebook's own files, which an export
+// would destroy (its keys are not the settings file's); empty when it is not.
+std::string NotebooksOwnFile(const std::string& path) {
+    const auto* notebook = dynamic_cast<const sim::SimulatedDriver*>(ChannelDriver());
+    if (!notebook) return "";
+    if (sim::SameFile(path, notebook->statePath())) {
+        return std::string("it is the simulated notebook's state file (") + sim::kStateVariable + ")";
+    }
+    if (sim::IsNotebookFile(path, notebook->statePath())) {
+        return "it is a file the simulated notebook keeps beside its state file";
+    }
+    if (!notebook->logPath().empty() && sim::SameFile(path, notebook->logPath())) {
+        return std::string("it is the simulated notebook's request log (") + sim::kLogVariable + ")";
+    }
+    return "";
+}
+
 int Export(const std::string& path, Console& console, const TextSource& texts) {
+    std::string reason = NotebooksOwnFile(path);
+    if (!reason.empty()) {
+        console.Err("Cannot write " + path + ": " + reason + "; nothing was written.\n");
+        return kBadInput;
+    }
     MachineSettings machine;
     machine.Read();
-    std::string reason;
     if (!console.WriteFile(path, ExportText(machine, texts), reason)) {
         console.Err("Cannot write " + path + ": " + reason + "\n");
         return kBadInput;
@@ -274,7 +309,9 @@ std::string UsageText() {
            "  tlwctl set NAME=VALUE ...     checks, writes and reads back settings\n"
            "  tlwctl export FILE            writes the settings to FILE\n"
            "  tlwctl import FILE [--dry-run]  shows the changes FILE makes, and applies them\n"
-           "Values are the words the pages show, or their codes. Settings:\n" +
+           "Values are the words the pages show, or their codes; names and words in any case.\n"
+           "-- ends the options: every argument after it is a name or a file (tlwctl import -- -x.txt).\n"
+           "Settings:\n" +
            names +
            "Exit codes: 0 done, 1 bad usage or input (nothing written), 2 no driver or the platform check failed,\n"
            "3 a setting reads back otherwise, 4 a restart is needed, 5 the setup password was not given.\n"
@@ -289,9 +326,14 @@ bool ParseCommandLine(const std::vector<std::string>& arguments, Invocation& inv
     }
     const std::string& verb = arguments[0];
     std::vector<std::string> operands;
+    bool options = true;  // until `--`, after which every argument is an operand (a file named -x.txt)
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--json" && verb == "show") {
+        if (!options) {
+            operands.push_back(argument);
+        } else if (argument == "--") {
+            options = false;
+        } else if (argument == "--json" && verb == "show") {
             invocation.json = true;
         } else if (argument == "--dry-run" && verb == "import") {
             invocation.dryRun = true;

@@ -7,6 +7,7 @@
 #include "bios/device_driver.h"
 #include "bios/machine_facts.h"
 #include "dmi/dmi_proxy.h"
+#include "sim/notebook_paths.h"
 #include "sim/simulated_dmi_proxy.h"
 #include "sim/simulated_driver.h"
 #include "sim/simulated_machine_facts.h"
@@ -26,26 +27,19 @@ bool ReadVariable(const char* name, std::string& value) {
     return true;
 }
 
-// The file calls take ANSI paths of at most MAX_PATH - 1 characters.
-bool UsablePath(const char* name, const std::string& value, std::string& error) {
-    if (value.empty()) error = std::string(name) + " is set but empty; it must name a file.";
-    if (value.size() >= MAX_PATH) error = std::string(name) + " is longer than a path can be.";
-    return error.empty();
-}
-
 }  // namespace
 
 bool OpenSelectedChannel(std::string& error) {
     std::string statePath, logPath;
-    if (!ReadVariable("TALLOWIN_SIMULATOR", statePath)) {
+    if (!ReadVariable(sim::kStateVariable, statePath)) {
         UseDmiProxy(DmiDevice());
         UseMachineFacts(OperatingSystemFacts());
         if (OpenBiosChannelWith(OpenDeviceDriver())) return true;
         error = "The BIOS driver (\\\\.\\tlwkmd) cannot be opened.";
         return false;
     }
-    if (!UsablePath("TALLOWIN_SIMULATOR", statePath, error)) return false;
-    if (ReadVariable("TALLOWIN_SIMULATOR_LOG", logPath) && !UsablePath("TALLOWIN_SIMULATOR_LOG", logPath, error)) {
+    if (ReadVariable(sim::kLogVariable, logPath) && logPath.empty()) {
+        error = sim::SetButEmpty(sim::kLogVariable);
         return false;
     }
     auto simulator = sim::SimulatedDriver::Open(statePath, logPath, error);

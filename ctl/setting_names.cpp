@@ -97,8 +97,9 @@ const std::vector<SettingInfo>& Settings() {
 }
 
 const SettingInfo* FindSetting(const std::string& name) {
+    const std::string lower = Lower(name);
     for (const SettingInfo& setting : Settings()) {
-        if (name == setting.name) return &setting;
+        if (lower == setting.name) return &setting;
     }
     return nullptr;
 }

@@ -61,7 +61,8 @@ struct SettingInfo {
 // asset tag, the POST page, the boot sequence page, the display page, then
 // the shell's button actions and hotkey button.
 const std::vector<SettingInfo>& Settings();
-// The setting named `name` (exactly as listed, lower case); null when none.
+// The setting named `name`, in any case (the list's names are lower case);
+// null when none.
 const SettingInfo* FindSetting(const std::string& name);
 const SettingInfo& InfoOf(SettingId id);
 

@@ -57,9 +57,11 @@ std::string ExportText(const MachineSettings& machine, const TextSource& texts) 
 }
 
 bool ParseSettingsText(const std::string& text, const TextSource& texts, ChangeSet& values, std::string& error) {
+    // The byte order mark an editor may write at the start of a UTF-8 file is no part of the first name.
+    const std::string mark = "\xEF\xBB\xBF";
     sim::StateFile file;
-    if (!file.Parse(text, error)) return false;
-    std::set<std::string> named;
+    if (!file.Parse(text.compare(0, mark.size(), mark) == 0 ? text.substr(mark.size()) : text, error)) return false;
+    std::set<SettingId> named;
     for (const sim::StateLine& line : file.lines()) {
         if (line.key.empty()) continue;
         const std::string where = "line " + std::to_string(line.number) + ": ";
@@ -68,7 +70,7 @@ bool ParseSettingsText(const std::string& text, const TextSource& texts, ChangeS
             error = where + "no setting is named \"" + line.key + "\"";
             return false;
         }
-        if (!named.insert(line.key).second) {
+        if (!named.insert(setting->id).second) {
             error = where + line.key + " is given again";
             return false;
         }

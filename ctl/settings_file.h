@@ -13,7 +13,8 @@ namespace tlw::ctl {
 // Every readable setting whose value is known, in the order of Settings().
 std::string ExportText(const MachineSettings& machine, const TextSource& texts);
 
-// The values `text` gives, one change per named setting. False, with `error`
+// The values `text` gives, one change per named setting (names in any case;
+// a UTF-8 byte order mark at the start is skipped). False, with `error`
 // naming the line, on a line that is not `name = value`, an unknown or
 // repeated name, or a value its setting cannot hold.
 bool ParseSettingsText(const std::string& text, const TextSource& texts, ChangeSet& values, std::string& error);

@@ -1,11 +1,16 @@
 // The file seam on the C runtime and POSIX (the native build).
 #include "sim/file_system.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace tlw::sim {
@@ -13,7 +18,25 @@ namespace {
 
 std::string Because(const std::string& what, int error) { return what + ": " + std::strerror(error); }
 
+// The folder part of `path` ("." for a bare name) and its last name.
+void SplitPath(const std::string& path, std::string& folder, std::string& name) {
+    const std::size_t slash = path.find_last_of('/');
+    folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    name = slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
 }  // namespace
+
+bool IsDiskFileName(const std::string& path, std::string& reason) {
+    struct stat info = {};
+    if (::stat(path.c_str(), &info) != 0) return true;  // nothing there yet, or the caller's own call will say why
+    if (S_ISREG(info.st_mode)) return true;
+    reason = S_ISDIR(info.st_mode) ? "it is a directory"
+             : S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode)
+                 ? "it names a device, not a file on disk"
+                 : "it is not a file on disk (a pipe or a socket)";
+    return false;
+}
 
 ReadResult ReadWholeFile(const std::string& path, std::string& text, std::string& reason) {
     struct stat info = {};
@@ -22,13 +45,19 @@ ReadResult ReadWholeFile(const std::string& path, std::string& text, std::string
         reason = Because("cannot look at it", errno);
         return ReadResult::Failed;
     }
-    if (S_ISDIR(info.st_mode)) {
-        reason = "it is a directory";
-        return ReadResult::Failed;
-    }
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!IsDiskFileName(path, reason)) return ReadResult::Failed;
+    // Non-blocking, so that a pipe put there since the look above cannot hold the open.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    std::FILE* file = descriptor < 0 ? nullptr : ::fdopen(descriptor, "rb");
     if (!file) {
         reason = Because("cannot open it", errno);
+        if (descriptor >= 0) ::close(descriptor);
+        return ReadResult::Failed;
+    }
+    struct stat opened = {};
+    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        std::fclose(file);
+        reason = "it is not a file on disk";
         return ReadResult::Failed;
     }
     std::string content;
@@ -54,6 +83,7 @@ ReadResult ReadWholeFile(const std::string& path, std::string& text, std::string
 std::string TemporaryPathFor(const std::string& path) { return path + "." + std::to_string(::getpid()) + ".new"; }
 
 bool ReplaceWholeFile(const std::string& path, const std::string& text, std::string& reason) {
+    if (!IsDiskFileName(path, reason)) return false;
     const std::string temp = TemporaryPathFor(path);
     std::FILE* file = std::fopen(temp.c_str(), "wb");
     if (!file) {
@@ -78,11 +108,81 @@ bool ReplaceWholeFile(const std::string& path, const std::string& text, std::str
     return true;
 }
 
+void RemoveTemporaryFiles(const std::string& path) {
+    std::string folder, name;
+    SplitPath(path, folder, name);
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir) return;
+    const std::string prefix = name + ".";
+    const std::string suffix = ".new";
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string found = entry->d_name;
+        if (found.size() <= prefix.size() + suffix.size() || found.compare(0, prefix.size(), prefix) != 0 ||
+            found.compare(found.size() - suffix.size(), suffix.size(), suffix) != 0) {
+            continue;
+        }
+        const std::string pid = found.substr(prefix.size(), found.size() - prefix.size() - suffix.size());
+        if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
+        ::unlink((folder + "/" + found).c_str());
+    }
+    ::closedir(dir);
+}
+
+bool RemoveFile(const std::string& path) { return ::unlink(path.c_str()) == 0 || errno == ENOENT; }
+
+bool SameFile(const std::string& a, const std::string& b) {
+    struct stat first = {}, second = {};
+    if (::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0) {
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    }
+    // The full path of a file not there yet: its folder's real path and its name.
+    const auto full = [](const std::string& path) {
+        std::string folder, name;
+        SplitPath(path, folder, name);
+        char real[PATH_MAX];
+        return ::realpath(folder.c_str(), real) ? std::string(real) + "/" + name : path;
+    };
+    return full(a) == full(b);
+}
+
 bool AppendToFile(const std::string& path, const std::string& text) {
+    std::string reason;
+    if (!IsDiskFileName(path, reason)) return false;
     std::FILE* file = std::fopen(path.c_str(), "ab");
     if (!file) return false;
     const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
     return std::fclose(file) == 0 && written;
+}
+
+bool FileLock::Acquire(unsigned waitMs, std::string& reason) {
+    Release();
+    if (!IsDiskFileName(path_, reason)) return false;
+    const int descriptor = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (descriptor < 0) {
+        reason = Because("cannot open the lock file " + path_, errno);
+        return false;
+    }
+    // flock belongs to the open file, so two notebooks of one process exclude each other too.
+    int error = 0;
+    for (unsigned waited = 0;; waited += 5) {
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+            handle_ = descriptor;
+            return true;
+        }
+        error = errno;
+        if (error != EWOULDBLOCK || waited >= waitMs) break;
+        ::usleep(5000);
+    }
+    reason = error == EWOULDBLOCK ? "another process held the lock file " + path_ + " for too long"
+                                  : Because("cannot lock " + path_, error);
+    ::close(descriptor);
+    return false;
+}
+
+void FileLock::Release() {
+    if (handle_ < 0) return;
+    ::close(static_cast<int>(handle_));  // closing releases the lock
+    handle_ = -1;
 }
 
 }  // namespace tlw::sim

@@ -126,6 +126,14 @@ bool ReadState(const StateFile& file, NotebookState& state, std::string& error) 
     return true;
 }
 
+bool ReadStateText(const std::string& text, StateFile& file, NotebookState& state, std::string& error) {
+    if (text.empty()) {
+        error = "it is empty";
+        return false;
+    }
+    return file.Parse(text, error) && ReadState(file, state, error);
+}
+
 void WriteState(const NotebookState& state, StateFile& file) {
     NotebookState copy = state;  // the keys lend each value for reading and writing alike
     FileWriter writer(file);

@@ -164,6 +164,12 @@ struct NotebookState {
 // lines are named); `refuse` lines repeat, one per call.
 bool ReadState(const StateFile& file, NotebookState& state, std::string& error);
 
+// Splits `text`, a state file's whole text, into `file` and reads it into
+// `state` as Parse and ReadState do. False, with `error`, also when it is
+// empty: the notebook never leaves its file empty, so an empty one was
+// damaged (cut short by a full disk or a program that failed while saving).
+bool ReadStateText(const std::string& text, StateFile& file, NotebookState& state, std::string& error);
+
 // Writes every key of `state` into `file`; refusals are never rewritten.
 void WriteState(const NotebookState& state, StateFile& file);
 

@@ -11,13 +11,23 @@
 
 namespace tlw::sim {
 
+// A file beside the state file that an answer wrote, with what it held
+// before (`existed` false: it was not there).
+struct WrittenFile {
+    std::string path;
+    bool existed = false;
+    std::string before;
+};
+
 // The answer to one request, with what the driver read from or wrote to the
-// caller's buffer (for the request log).
+// caller's buffer (for the request log), and the files it wrote, so that a
+// write the notebook cannot keep is undone whole.
 struct BiosAnswer {
     RegisterFrame out;
     bool changedSettings = false;
     bool passesBuffer = false;
     std::vector<std::uint8_t> buffer;
+    std::vector<WrittenFile> written;
 };
 
 // The BIOS's answer to `in`. Buffers named by ESI are reached through the

@@ -28,7 +28,7 @@ bool SimulatedDmiProxy::Read(DmiTable& table, std::size_t& count) {
     }
     StateFile file;
     NotebookState state;
-    if (!file.Parse(text, reason) || !ReadState(file, state, reason)) {
+    if (!ReadStateText(text, file, state, reason)) {
         return Fail("the state file " + statePath_ + " cannot be used: " + reason);
     }
     // The proxy has no status to answer: any refusal fails the request.

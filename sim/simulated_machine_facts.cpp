@@ -15,7 +15,7 @@ bool SimulatedMachineFacts::Read(InfoState::OsFacts& facts) const {
     if (ReadWholeFile(statePath_, text, reason) != ReadResult::Read) return false;
     StateFile file;
     NotebookState state;
-    if (!file.Parse(text, reason) || !ReadState(file, state, reason)) return false;
+    if (!ReadStateText(text, file, state, reason)) return false;
     facts = state.info.os;
     return true;
 }

@@ -7,6 +7,7 @@
 #include "sim/answers/area.h"
 #include "sim/file_system.h"
 #include "sim/identity_table.h"
+#include "sim/notebook_paths.h"
 
 namespace tlw::sim {
 namespace {
@@ -14,20 +15,23 @@ namespace {
 // The longest tag this BIOS keeps; it reads no further than the NUL after it.
 constexpr std::size_t kMostTagCharacters = 32;
 
-// Where a real table with a tag written into it is kept: beside the state
-// file, so that the table file a person named is only ever read.
-std::string TableCopyPath(const NotebookState& state) { return state.path + ".dmi"; }
-
-// With a real table: its enclosure gets the tag in a copy, and the copy
-// becomes the notebook's table. False when the table cannot be read, has no
-// enclosure to patch, or the copy cannot be written.
-bool PatchTableCopy(NotebookState& state, const std::string& tag) {
+// With a real table: its enclosure gets the tag in a copy beside the state
+// file (so that the table file a person named is only ever read), and the
+// copy becomes the notebook's table. False when the table cannot be read, has
+// no enclosure to patch, or the copy cannot be written.
+bool PatchTableCopy(Request& r, const std::string& tag) {
+    NotebookState& state = r.state;
     std::string table;
     std::string reason;
     if (state.path.empty() || ReadWholeFile(state.identity.dmiTable, table, reason) != ReadResult::Read) return false;
     if (!PatchEnclosureAssetTag(table, tag)) return false;
-    const std::string copy = TableCopyPath(state);
+    const std::string copy = TableCopyPathFor(state.path);
+    WrittenFile written{copy};
+    const ReadResult before = ReadWholeFile(copy, written.before, reason);
+    if (before == ReadResult::Failed) return false;
+    written.existed = before == ReadResult::Read;
     if (!ReplaceWholeFile(copy, table, reason)) return false;
+    r.answer.written.push_back(std::move(written));
     state.identity.dmiTable = copy;
     return true;
 }
@@ -46,9 +50,10 @@ void AssetTag(Request& r) {
     if (count == 0 || !r.ReadBuffer(count, bytes)) return r.Refuse(kAhBadArgument);
     const std::size_t kept = std::min(ended ? count - 1 : count, kMostTagCharacters);
     const std::string tag(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(kept));
+    // A refused write keeps the tag it had.
+    if (!r.state.identity.dmiTable.empty() && !PatchTableCopy(r, tag)) return r.Refuse(kAhBadArgument);
     r.state.identity.assetTag = tag;
     r.Changed();
-    if (!r.state.identity.dmiTable.empty() && !PatchTableCopy(r.state, tag)) r.Refuse(kAhBadArgument);
 }
 
 const Answer kAnswers[] = {

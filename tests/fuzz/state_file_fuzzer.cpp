@@ -49,7 +49,8 @@ void ReadAndSave(const std::string& text) {
 }
 
 // Opened as the program opens it: refused or not, an existing file is not
-// touched by opening it, and the opened notebook answers.
+// touched by opening it (an empty one is new: it is given the default
+// notebook), and the opened notebook answers.
 void Open(const std::string& text) {
     const std::string path = Folder() + "/notebook.ini";
     const std::string log = Folder() + "/requests.log";
@@ -58,7 +59,8 @@ void Open(const std::string& text) {
     std::string error;
     auto driver = tlw::sim::SimulatedDriver::Open(path, log, error);
     std::string after;
-    Check(tlw::sim::ReadWholeFile(path, after, problem) == tlw::sim::ReadResult::Read && after == text);
+    Check(tlw::sim::ReadWholeFile(path, after, problem) == tlw::sim::ReadResult::Read &&
+          after == (text.empty() ? tlw::sim::DefaultStateText() : text));
     if (!driver) {
         Check(!error.empty());
         return;

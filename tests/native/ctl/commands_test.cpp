@@ -157,7 +157,7 @@ TEST_F(Commands, ExportChangeImportBringsEverySettingBackShowingAndVerifyingEach
 TEST_F(Commands, SetWritesInTheSheetsOrderThenTheChecksumAndReadsBack) {
     ASSERT_TRUE(OpenNotebook(kNotebook));
     ClearLog();
-    ASSERT_EQ(Tlwctl({"set", "hotkey_button=off", "contrast=9", "asset_tag=TAG 1", "lid_button_action=none",
+    ASSERT_EQ(Tlwctl({"set", "Hotkey_Button=off", "contrast=9", "asset_tag=TAG 1", "LID_BUTTON_ACTION=none",
                       "boot_order=1,0,2,8", "fan_always_on=on"}),
               kRestartNeeded)
         << console.err;
@@ -196,6 +196,8 @@ TEST_F(Commands, BadInputIsRefusedBeforeTheFirstWrite) {
         {"set", "hdd_boot=Secondary HDD"},
         {"set", "asset_tag=NEW"},
         {"set", "fast_boot"},
+        {"set", "brightness=3", "brightness=4"},  // which one? refused as import refuses it
+        {"set", "fast_boot=on", "FAST_BOOT=off"},
         {"import", File("bad.txt")},
         {"import", File("malformed.txt")},
         {"import", File("missing.txt")},
@@ -297,13 +299,19 @@ TEST_F(Commands, APlatformCheckRefusedEndsBeforeAnythingIsRead) {
 }
 
 TEST_F(Commands, ShowGivesEveryRowAndSettingAndJsonTheSameValues) {
-    ASSERT_TRUE(OpenNotebook(std::string(kNotebook) + "manufacturer = \"Quote \\x22 and \\ back\"\n"));
+    // Bytes a BIOS may put in its strings: text escapes them as JSON does, so
+    // that no row can ring the bell, move the cursor or break a line.
+    ASSERT_TRUE(OpenNotebook(std::string(kNotebook) + "manufacturer = \"Quote \\x22 and \\ back\"\n"
+                             "product_name = \"Bell\\x07Tab\\x09Line\\x0A\\x1B[2J\\x7F\\xE9\"\n"));
     ASSERT_EQ(Tlwctl({"show"}), kDone);
     const std::string text = console.out;
     for (const InfoRow& row : InformationRows(texts, true)) {
+        if (row.value.find_first_of("\x07\x09\x0A\x1B\x7F") != std::string::npos) continue;
         EXPECT_NE(text.find(row.label.empty() ? row.value : row.label + ": " + row.value), std::string::npos)
             << row.label;
     }
+    EXPECT_NE(text.find(": Bell\\u0007Tab\\tLine\\n\\u001B[2J\\u007F\xE9\n"), std::string::npos) << text;
+    for (char c : text) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int{c};
     EXPECT_NE(text.find("fast_boot (" + texts.Text(IDS_ENABLE_FAST_BOOT) + "): off\n"), std::string::npos) << text;
     EXPECT_NE(text.find("hdd_boot (" + texts.Text(IDS_HDD_BOOT_GROUP) + "): unknown\n"), std::string::npos);
 
@@ -337,9 +345,16 @@ TEST(CommandLine, UsageErrorsAreNamed) {
     EXPECT_TRUE(invocation.dryRun);
     EXPECT_EQ(invocation.operands, std::vector<std::string>{"a.txt"});
     EXPECT_TRUE(ParseCommandLine({"set", "brightness=-1"}, invocation, error)) << "a value is no option";
+    // `--` ends the options: a file named like one can be imported.
+    EXPECT_TRUE(ParseCommandLine({"import", "--dry-run", "--", "-x.txt"}, invocation, error)) << error;
+    EXPECT_TRUE(invocation.dryRun);
+    EXPECT_EQ(invocation.operands, std::vector<std::string>{"-x.txt"});
+    EXPECT_TRUE(ParseCommandLine({"export", "--", "--json"}, invocation, error)) << error;
+    EXPECT_EQ(invocation.operands, std::vector<std::string>{"--json"});
     const std::vector<std::vector<std::string>> bad = {
         {}, {"frob"}, {"get"}, {"get", "a", "b"}, {"set"}, {"export"}, {"show", "--dry-run"},
-        {"import", "a", "--json"}, {"export", "a", "b"}, {"show", "extra"}, {"set", "--password"}};
+        {"import", "a", "--json"}, {"export", "a", "b"}, {"show", "extra"}, {"set", "--password"},
+        {"import", "-x.txt"}, {"import", "--", "a", "--dry-run"}};
     for (const auto& arguments : bad) {
         error.clear();
         EXPECT_FALSE(ParseCommandLine(arguments, invocation, error)) << (arguments.empty() ? "" : arguments[0]);

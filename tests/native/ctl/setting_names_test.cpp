@@ -26,15 +26,17 @@ protected:
     RcTexts texts;
 };
 
-TEST_F(SettingNames, EveryNameIsFoundAndOnlyExactly) {
+TEST_F(SettingNames, EveryNameIsFoundInAnyCaseAndOnlyWhole) {
     ASSERT_GT(texts.size(), 100u) << "the string table was not read";
     for (const SettingInfo& setting : Settings()) {
         ASSERT_NE(FindSetting(setting.name), nullptr) << setting.name;
         EXPECT_EQ(&InfoOf(setting.id), FindSetting(setting.name));
         EXPECT_FALSE(LabelOf(setting, texts).empty()) << setting.name << " has no label";
     }
-    EXPECT_EQ(FindSetting("Fast_Boot"), nullptr);
+    EXPECT_EQ(FindSetting("Fast_Boot"), &InfoOf(SettingId::FastBoot)) << "values take any case, and names too";
+    EXPECT_EQ(FindSetting("BRIGHTNESS"), &InfoOf(SettingId::Brightness));
     EXPECT_EQ(FindSetting("fast_boot "), nullptr);
+    EXPECT_EQ(FindSetting("fast_boo"), nullptr);
     EXPECT_EQ(FindSetting("setup_password"), nullptr) << "passwords are no setting of the tool";
 }
 

@@ -23,8 +23,10 @@ protected:
 TEST_F(SettingsFile, ReadsEveryNamedValueInTheSheetsOrderWithCommentsAndBlankLines) {
     ChangeSet values;
     std::string error;
-    ASSERT_TRUE(ParseSettingsText("# mine\n\ncontrast = 3\nfast_boot = on   # at the next boot\n"
-                                  "asset_tag = \"A\\x23 1 \"\nboot_order = Hard Disk, Floppy Disk\n",
+    // As an editor saves it: a UTF-8 byte order mark first, and a name as a person types it.
+    ASSERT_TRUE(ParseSettingsText("\xEF\xBB\xBF"
+                                  "Contrast = 3\n# mine\n\nfast_boot = on   # at the next boot\n"
+                                  "asset_tag = \"A\\x23 1 \"\nBOOT_ORDER = Hard Disk, Floppy Disk\n",
                                   texts, values, error))
         << error;
     ASSERT_EQ(values.size(), 4u);
@@ -42,6 +44,9 @@ TEST_F(SettingsFile, RefusesTheWholeFileNamingTheLine) {
     EXPECT_NE(Refused("fast_boot = on\nturbo = on\n").find("line 2"), std::string::npos);
     EXPECT_NE(Refused("fast_boot = on\n\nfast_boot = off\n").find("line 3: fast_boot is given again"),
               std::string::npos);
+    EXPECT_NE(Refused("fast_boot = on\nFast_Boot = off\n").find("line 2: Fast_Boot is given again"),
+              std::string::npos);
+    EXPECT_NE(Refused("fast_boot = on\n\xEF\xBB\xBF").find("line 2"), std::string::npos) << "a mark only leads";
     EXPECT_NE(Refused("brightness = bright\n").find("line 1: brightness"), std::string::npos);
     EXPECT_NE(Refused("fast_boot on\n").find("1"), std::string::npos);
     Refused("asset_tag = \"open\n");

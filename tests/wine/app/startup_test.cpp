@@ -174,14 +174,24 @@ TEST_F(Startup, AnUnusableSimulatorSettingSaysWhyAndNeverOpensTheDevice) {
     HANDLE holder = ::CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
     const std::string tooLong = "C:\\" + std::string(600, 'n') + ".ini";
+    // A path of 254 characters: a path, but the files a save writes beside it are too long to be.
+    const std::string longState = dir_.path() + "\\" + std::string(254 - dir_.path().size() - 1, 'n');
+    const std::string notebook = dir_.File("notebook.ini"), log = dir_.File("requests.log");
+    wt::WriteText(dir_.File("table.ini"), "dmi_table = " + dir_.File("aux") + "\n");
     const struct {
         std::string state, log, says;
     } cases[] = {
-        {tooLong, dir_.File("requests.log"), "TALLOWIN_SIMULATOR is longer than a path can be"},
-        {dir_.File("notebook.ini"), "C:\\" + std::string(300, 'l') + ".log",
-         "TALLOWIN_SIMULATOR_LOG is longer than a path can be"},
-        {dir_.path(), dir_.File("requests.log"), dir_.path() + " cannot be read: it is a directory"},
-        {held, dir_.File("requests.log"), held + " cannot be read"},
+        {tooLong, log, "TALLOWIN_SIMULATOR is longer than a path can be"},
+        {notebook, "C:\\" + std::string(300, 'l') + ".log", "TALLOWIN_SIMULATOR_LOG is longer than a path can be"},
+        {dir_.path(), log, dir_.path() + " cannot be read: it is a directory"},
+        {held, log, held + " cannot be read"},
+        // Devices: COM1 and AUX would wait for ever, nul.txt would read as empty.
+        {"COM1", log, "state file COM1 cannot be read: it names a device, not a file on disk"},
+        {dir_.File("nul.txt"), log, "nul.txt cannot be read: it names a device"},
+        {notebook, "AUX", "request log AUX cannot be written: it names a device"},
+        {dir_.File("table.ini"), log, "dmi_table names " + dir_.File("aux") + ", and it names a device"},
+        {longState, log, "TALLOWIN_SIMULATOR is too long for the files the notebook saves through beside it"},
+        {notebook, notebook, "TALLOWIN_SIMULATOR_LOG names the state file itself"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.says);
@@ -195,6 +205,8 @@ TEST_F(Startup, AnUnusableSimulatorSettingSaysWhyAndNeverOpensTheDevice) {
     ::CloseHandle(holder);
     EXPECT_EQ(wt::ReadText(held), "hotkey_button = off\n");
     EXPECT_TRUE(Log().empty());
+    EXPECT_EQ(::GetFileAttributesA(notebook.c_str()), INVALID_FILE_ATTRIBUTES) << "nothing was made";
+    EXPECT_EQ(::GetFileAttributesA(longState.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace

@@ -29,21 +29,24 @@ std::string TlwctlPath() {
 class Tlwctl : public ::testing::Test {
 protected:
     Outcome Run(const std::string& arguments, const std::string& input = "", bool simulated = true) {
+        return RunOn(arguments, simulated ? State() : "", simulated ? Log() : "", input, 60000);
+    }
+    // tlwctl on the notebook `statePath` names (none when empty), logging to `logPath`.
+    Outcome RunOn(const std::string& arguments, const std::string& statePath, const std::string& logPath,
+                  const std::string& input, DWORD timeoutMs) {
         wt::WriteText(dir.File("input.txt"), input);
         wt::Launch launch;
         launch.program = TlwctlPath();
         launch.arguments = arguments;
-        if (simulated) {
-            launch.statePath = State();
-            launch.logPath = Log();
-        }
+        launch.statePath = statePath;
+        launch.logPath = logPath;
         launch.inputPath = dir.File("input.txt");
         launch.outputPath = dir.File("out.txt");
         launch.errorPath = dir.File("err.txt");
         Outcome outcome;
         {
             wt::Process process(launch);
-            EXPECT_TRUE(process.WaitForExit(60000)) << "tlwctl " << arguments << " did not end";
+            EXPECT_TRUE(process.WaitForExit(timeoutMs)) << "tlwctl " << arguments << " did not end";
             outcome.code = process.exitCode();
         }
         outcome.out = wt::ReadText(dir.File("out.txt"));
@@ -231,6 +234,50 @@ TEST_F(Tlwctl, BadInputWritesNothing) {
         EXPECT_EQ(Writes(), std::vector<std::string>{}) << line;
     }
     EXPECT_EQ(wt::ReadText(State()), before);
+}
+
+// Every file a person names, to import, to export to, as the state file, its
+// DMI table or the request log, is a file on disk, or refused at once saying
+// why: a device (COM1 and AUX wait for ever, NUL and nul.txt read as empty), a
+// folder, the notebook's own files as an export's target, paths the notebook
+// could never save through. Nothing is written.
+TEST_F(Tlwctl, NamesThatAreNoFileOnDiskAreRefusedAtOnceSayingWhy) {
+    Notebook();
+    // No aux.ini can be made to test with: opening that name waits on the port.
+    wt::WriteText(File("table.ini"), "dmi_table = COM1\n");
+    ASSERT_TRUE(::CreateDirectoryA(File("folder").c_str(), nullptr));
+    const std::string longState = dir.path() + "\\" + std::string(254 - dir.path().size() - 1, 'n');
+    const std::string notebook = State(), log = Log();
+    const struct {
+        std::string arguments, state, log, says;
+        DWORD code;
+    } cases[] = {
+        {"import COM1", notebook, log, "Cannot read COM1: it names a device, not a file on disk", 1},
+        {"import AUX", notebook, log, "Cannot read AUX: it names a device", 1},
+        {"import NUL", notebook, log, "Cannot read NUL: it names a device", 1},
+        {"import " + File("nul.txt"), notebook, log, "nul.txt: it names a device", 1},
+        {"import " + File("folder"), notebook, log, "folder: it is a directory", 1},
+        {"export COM1", notebook, log, "Cannot write COM1: it names a device", 1},
+        {"export " + File("Nul.log"), notebook, log, "Nul.log: it names a device", 1},
+        {"export " + notebook, notebook, log, "it is the simulated notebook's state file (TALLOWIN_SIMULATOR)", 1},
+        {"export " + log, notebook, log, "it is the simulated notebook's request log (TALLOWIN_SIMULATOR_LOG)", 1},
+        {"show", "COM1", log, "state file COM1 cannot be read: it names a device", 2},
+        {"show", File("aux.ini"), log, "aux.ini cannot be read: it names a device", 2},
+        {"show", notebook, "NUL", "request log NUL cannot be written: it names a device", 2},
+        {"show", notebook, notebook, "TALLOWIN_SIMULATOR_LOG names the state file itself", 2},
+        {"show", File("table.ini"), log, "dmi_table names COM1, and it names a device", 2},
+        {"show", longState, log, "TALLOWIN_SIMULATOR is too long for the files the notebook saves through", 2},
+    };
+    const std::string before = wt::ReadText(notebook);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments + " on " + c.state + ", log " + c.log);
+        const Outcome outcome = RunOn(c.arguments, c.state, c.log, "", 20000);
+        EXPECT_EQ(outcome.code, c.code) << outcome.out;
+        EXPECT_NE(outcome.err.find(c.says), std::string::npos) << outcome.err;
+        EXPECT_EQ(Writes(), std::vector<std::string>{});
+        EXPECT_EQ(wt::ReadText(notebook), before);
+    }
+    EXPECT_EQ(::GetFileAttributesA(longState.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace
