@@ -249,12 +249,28 @@ HWND CaptureOf(HWND window) {
     return info.hwndCapture;
 }
 
-// A user's drag with the left button over `list`: pressed at `from`, moved in
-// a few steps, released at `to`. The drag list reads the real cursor when it
-// takes the press and the release, not where the input happened: so the
-// cursor stays put until the list has taken the press (it captures the mouse
-// then), and the drag is over once it lets the mouse go. On a busy machine
-// either may wait in the queue for seconds while a hand would go on.
+// Puts the cursor at `at` and keeps it there until `window`'s thread has
+// taken the moves before: Wine hands the pointer motion of each move to the
+// thread whose window lies under the pointer, and a busy thread that replays
+// it late carries the cursor back to where it was.
+void PlaceCursor(HWND window, POINT at) {
+    int steady = 0;
+    for (int round = 0; round < 100 && steady < 2; ++round) {
+        ::SetCursorPos(at.x, at.y);
+        Settle(window);
+        POINT now = {};
+        ::GetCursorPos(&now);
+        steady = now.x == at.x && now.y == at.y ? steady + 1 : 0;
+    }
+    EXPECT_EQ(steady, 2) << "the cursor does not stay at " << at.x << "," << at.y;
+}
+
+// A user's drag with the left button over `list`: pressed at `from`, moved
+// through the middle, released at `to`. The drag list reads the cursor when
+// it takes the press, a move and the release, not where the input happened:
+// so the cursor stays put until the list has taken the press (it captures the
+// mouse then) and at `to` until it has taken the release (it lets the mouse
+// go). On a busy machine either may wait in the queue for seconds.
 void Drag(HWND list, POINT from, POINT to) {
     // Under load Wine now and then loses a press on its way to the list (it
     // never takes the focus or the capture): like a user whose click did not
@@ -264,7 +280,7 @@ void Drag(HWND list, POINT from, POINT to) {
         // A click on a sheet not in front activates it first, and the focus
         // change that follows can cancel the press's capture.
         ASSERT_TRUE(BringToFront(::GetAncestor(list, GA_ROOT)));
-        ::SetCursorPos(from.x, from.y);
+        PlaceCursor(list, from);
         SendMouse(MOUSEEVENTF_LEFTDOWN);
         taken = Eventually([&] { return CaptureOf(list) == list; }, kSheetWait / 3);
         if (!taken) {
@@ -273,12 +289,11 @@ void Drag(HWND list, POINT from, POINT to) {
         }
     }
     ASSERT_TRUE(taken) << "the list never took the press";
-    constexpr int kSteps = 5;
-    for (int step = 1; step <= kSteps; ++step) {
-        ::Sleep(30);  // paces the input like a hand, not a wait for a result
-        ::SetCursorPos(from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps);
+    for (POINT at : {POINT{(from.x + to.x) / 2, (from.y + to.y) / 2}, to}) {
+        PlaceCursor(list, at);
         SendMouse(MOUSEEVENTF_MOVE);
     }
+    PlaceCursor(list, to);
     SendMouse(MOUSEEVENTF_LEFTUP);
     EXPECT_TRUE(Eventually([&] { return CaptureOf(list) != list; })) << "the list never took the release";
 }
