@@ -25,11 +25,18 @@ bool CMyPropertyPage::OnInit() {
     // The caption's question-mark button.
     ::SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
 
-    // The title: the page's own dialog font, 30 units high.
+    // The title: the page's own dialog font, 30 pixels high where that font
+    // is 8 points at 96 DPI (11 pixels), and as much larger as the dialog
+    // font is under large fonts, so that it stays a heading.
+    constexpr int kTitleHeight = 30, kDialogFontHeight = 11;
     auto dialogFont = reinterpret_cast<HFONT>(Send(WM_GETFONT));
     if (dialogFont && ::GetObjectA(dialogFont, sizeof titleFontDescription_, &titleFontDescription_)) {
-        titleFontDescription_.lfHeight = 30;
+        const int dialogHeight = titleFontDescription_.lfHeight < 0 ? -titleFontDescription_.lfHeight
+                                                                    : titleFontDescription_.lfHeight;
+        titleFontDescription_.lfHeight = dialogHeight ? ::MulDiv(kTitleHeight, dialogHeight, kDialogFontHeight)
+                                                      : kTitleHeight;
         titleFontDescription_.lfWidth = 0;
+        if (titleFontDescription_.lfHeight > kTitleHeight) PreferOutlineForLargeTitle(dialogFont);
         titleFont_.Reset(::CreateFontIndirectA(&titleFontDescription_));
     }
     if (HWND title = Item(IDC_PAGE_TITLE)) {
@@ -37,6 +44,25 @@ bool CMyPropertyPage::OnInit() {
         if (titleFont_) ::SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), TRUE);
     }
     return true;
+}
+
+void CMyPropertyPage::PreferOutlineForLargeTitle(HFONT dialogFont) {
+    // A bitmap face (the pages' MS Sans Serif) holds a few sizes; larger ones
+    // come out as its glyphs spread apart. A title larger than at 96 DPI then
+    // takes an outline face of the same family.
+    HDC dc = ::GetDC(hwnd_);
+    if (!dc) return;
+    TEXTMETRICA metrics = {};
+    bool bitmapFace = false;
+    {
+        win::SelectedObject font(dc, dialogFont);
+        bitmapFace = ::GetTextMetricsA(dc, &metrics) && !(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE));
+    }
+    ::ReleaseDC(hwnd_, dc);
+    if (!bitmapFace) return;
+    titleFontDescription_.lfFaceName[0] = '\0';
+    titleFontDescription_.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+    titleFontDescription_.lfPitchAndFamily = static_cast<BYTE>(VARIABLE_PITCH | (metrics.tmPitchAndFamily & 0xF0));
 }
 
 void CMyPropertyPage::OnHelp() { ShowHelp(hwnd_, templateId()); }
