@@ -25,18 +25,35 @@ bool CMyPropertyPage::OnInit() {
     // The caption's question-mark button.
     ::SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
 
-    // The title: the page's own dialog font, 30 pixels high where that font
-    // is 8 points at 96 DPI (11 pixels), and as much larger as the dialog
-    // font is under large fonts, so that it stays a heading.
-    constexpr int kTitleHeight = 30, kDialogFontHeight = 11;
+    // The title: the page's own dialog font, 30 pixels high where that font's
+    // characters are 13 (8 points at 96 DPI), and as much larger as they are
+    // under large fonts, so that it stays a heading over the page's text.
+    constexpr int kTitleHeight = 30, kDialogFontHeight = 13;
     auto dialogFont = reinterpret_cast<HFONT>(Send(WM_GETFONT));
     if (dialogFont && ::GetObjectA(dialogFont, sizeof titleFontDescription_, &titleFontDescription_)) {
-        const int dialogHeight = titleFontDescription_.lfHeight < 0 ? -titleFontDescription_.lfHeight
-                                                                    : titleFontDescription_.lfHeight;
-        titleFontDescription_.lfHeight = dialogHeight ? ::MulDiv(kTitleHeight, dialogHeight, kDialogFontHeight)
-                                                      : kTitleHeight;
+        TEXTMETRICA metrics = {};
+        HDC dc = ::GetDC(hwnd_);
+        bool measured = false;
+        if (dc) {
+            {
+                win::SelectedObject font(dc, dialogFont);
+                measured = ::GetTextMetricsA(dc, &metrics) != FALSE;
+            }
+            ::ReleaseDC(hwnd_, dc);
+        }
+        titleFontDescription_.lfHeight =
+            measured ? ::MulDiv(kTitleHeight, metrics.tmHeight, kDialogFontHeight) : kTitleHeight;
         titleFontDescription_.lfWidth = 0;
-        if (titleFontDescription_.lfHeight > kTitleHeight) PreferOutlineForLargeTitle(dialogFont);
+        // A bitmap face (the pages' MS Sans Serif) holds a few sizes; larger
+        // ones come out as its glyphs spread apart. A title larger than at
+        // 96 DPI then takes an outline face of the same family.
+        if (measured && titleFontDescription_.lfHeight > kTitleHeight &&
+            !(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE))) {
+            titleFontDescription_.lfFaceName[0] = '\0';
+            titleFontDescription_.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+            titleFontDescription_.lfPitchAndFamily =
+                static_cast<BYTE>(VARIABLE_PITCH | (metrics.tmPitchAndFamily & 0xF0));
+        }
         titleFont_.Reset(::CreateFontIndirectA(&titleFontDescription_));
     }
     if (HWND title = Item(IDC_PAGE_TITLE)) {
@@ -44,25 +61,6 @@ bool CMyPropertyPage::OnInit() {
         if (titleFont_) ::SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), TRUE);
     }
     return true;
-}
-
-void CMyPropertyPage::PreferOutlineForLargeTitle(HFONT dialogFont) {
-    // A bitmap face (the pages' MS Sans Serif) holds a few sizes; larger ones
-    // come out as its glyphs spread apart. A title larger than at 96 DPI then
-    // takes an outline face of the same family.
-    HDC dc = ::GetDC(hwnd_);
-    if (!dc) return;
-    TEXTMETRICA metrics = {};
-    bool bitmapFace = false;
-    {
-        win::SelectedObject font(dc, dialogFont);
-        bitmapFace = ::GetTextMetricsA(dc, &metrics) && !(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE));
-    }
-    ::ReleaseDC(hwnd_, dc);
-    if (!bitmapFace) return;
-    titleFontDescription_.lfFaceName[0] = '\0';
-    titleFontDescription_.lfOutPrecision = OUT_TT_ONLY_PRECIS;
-    titleFontDescription_.lfPitchAndFamily = static_cast<BYTE>(VARIABLE_PITCH | (metrics.tmPitchAndFamily & 0xF0));
 }
 
 void CMyPropertyPage::OnHelp() { ShowHelp(hwnd_, templateId()); }

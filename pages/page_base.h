@@ -45,10 +45,6 @@ protected:
     HFONT titleFont() const { return titleFont_.get(); }
 
 private:
-    // Makes the title's description an outline face of the dialog font's
-    // family when the dialog font is a bitmap face.
-    void PreferOutlineForLargeTitle(HFONT dialogFont);
-
     bool modified_ = false;
     win::Font titleFont_;
     LOGFONTA titleFontDescription_ = {};
