@@ -44,6 +44,7 @@ bool PropertyPage::OnNotify(const NMHDR& header, LRESULT& result) {
     if (header.hwndFrom != ::GetParent(hwnd_)) return false;
     switch (header.code) {
         case PSN_SETACTIVE:
+            FillPageArea(hwnd_);
             OnSetActive();
             result = 0;
             return true;

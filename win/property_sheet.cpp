@@ -69,6 +69,19 @@ void MakeRoomForPage(HWND sheet, SIZE page) {
     }
 }
 
+void FillPageArea(HWND page) {
+    HWND sheet = ::GetParent(page);
+    HWND tabs = sheet ? PropSheet_GetTabControl(sheet) : nullptr;
+    if (!tabs) return;
+    const RECT area = PageArea(sheet, tabs);
+    RECT now;
+    ::GetWindowRect(page, &now);
+    ::MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&now), 2);
+    if (::EqualRect(&now, &area)) return;
+    ::SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 PropertySheet::PropertySheet(std::string caption, HWND parent, UINT firstPage)
     : caption_(std::move(caption)), parent_(parent), firstPage_(firstPage) {}
 

@@ -26,6 +26,9 @@ constexpr int kApplyButton = 0x3021;
 // asks for its own size when it is created, so the sheet and its pages then
 // measure with the same font. Nothing changes when the area is large enough.
 void MakeRoomForPage(HWND sheet, SIZE page);
+// Gives page `page` the whole page area of its sheet, where the common
+// controls placed it in an area they measured before it grew.
+void FillPageArea(HWND page);
 
 class PropertySheet : public Window {
 public:
