@@ -96,7 +96,9 @@ LRESULT CALLBACK PopupProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             ::GetWindowTextA(hwnd, text, kTextCapacity);
             const int margin = ForScreen(kPopupMargin);
             ::InflateRect(&area, -margin, -margin);
-            ::DrawTextA(dc, text, -1, &area, DT_WORDBREAK | DT_NOPREFIX);
+            // Unclipped: a last letter that reaches past its advance (as
+            // some fonts' do under large fonts) draws into the margin.
+            ::DrawTextA(dc, text, -1, &area, DT_WORDBREAK | DT_NOPREFIX | DT_NOCLIP);
             ::SelectObject(dc, previous);
             ::EndPaint(hwnd, &paint);
             return 0;
