@@ -126,8 +126,8 @@ int CInfoViewerPage::GetLabelColumnWidth() const {
 
 bool CInfoViewerPage::OnNotify(const NMHDR& header, LRESULT& result) {
     if (header.hwndFrom == m_listCtrl.handle() && header.code == NM_SETFOCUS) {
-        // A list taking the focus with no row in it yet has the first row
-        // take it, so that the arrow keys and screen readers start there.
+        // When the list takes the focus and no row holds it yet, the first
+        // row takes it, so that the arrow keys and screen readers start there.
         if (m_listCtrl.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED) < 0 && m_listCtrl.Count() > 0) {
             LVITEMA item = {};
             item.stateMask = LVIS_FOCUSED;
