@@ -19,7 +19,9 @@ add_library(tlw_win STATIC
   win/property_sheet.cpp
   win/newer_functions.cpp
   win/subclass.cpp
-  win/parent_background.cpp)
+  win/parent_background.cpp
+  win/accessible.cpp
+  win/tab_order.cpp)
 target_include_directories(tlw_win PUBLIC ${CMAKE_SOURCE_DIR})
 # The program loads on Windows 2000 and later: declarations of anything newer
 # are hidden, so that what it looks up at run time stays visible in the code.

@@ -15,7 +15,7 @@ add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM
 include(${CMAKE_SOURCE_DIR}/tests/wine/programs.cmake)
 foreach(name ${TALLOWIN_WINE_TEST_PROGRAMS})
   add_executable(${name} ${${name}_SOURCES} tests/wine/harness.cpp res/tlw.rc)
-  target_link_libraries(${name} PRIVATE tlw_app gtest)
+  target_link_libraries(${name} PRIVATE tlw_app gtest ${${name}_LIBRARIES})
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/res)
   target_link_options(${name} PRIVATE ${TLW_LINK_OPTIONS})
 endforeach()

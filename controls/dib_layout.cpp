@@ -1,4 +1,4 @@
-// Layout of packed device-independent bitmaps and the picture control's copy-or-stretch rule.
+// Layout of packed device-independent bitmaps and the picture control's placement rule.
 #include "controls/dib_layout.h"
 
 namespace tlw {
@@ -78,10 +78,31 @@ DibLayout ParseDib(const unsigned char* data, std::size_t size) {
     return layout;
 }
 
-PictureDrawing ChoosePictureDrawing(long pictureWidth, long controlWidth) {
-    const bool fits = pictureWidth <= controlWidth &&
-                      static_cast<double>(controlWidth) <= 1.2 * static_cast<double>(pictureWidth);
-    return fits ? PictureDrawing::CopyUnscaled : PictureDrawing::Stretch;
+PicturePlacement PlacePicture(long pictureWidth, long pictureHeight, long controlWidth, long controlHeight) {
+    PicturePlacement placement;
+    if (pictureWidth <= 0 || pictureHeight <= 0 || controlWidth <= 0 || controlHeight <= 0) return placement;
+    // The factor is the smaller ratio; it lies within 1 to 1.2 when the picture fits both ways and one of the
+    // ratios is at most 6/5. Whole numbers throughout, so no rounding decides it.
+    const long long pw = pictureWidth, ph = pictureHeight, cw = controlWidth, ch = controlHeight;
+    const bool fits = pw <= cw && ph <= ch;
+    if (fits && (5 * cw <= 6 * pw || 5 * ch <= 6 * ph)) {
+        placement.width = pictureWidth;
+        placement.height = pictureHeight;
+        return placement;
+    }
+    placement.scaled = true;
+    if (cw * ph <= ch * pw) {  // the width decides
+        placement.width = controlWidth;
+        placement.height = static_cast<long>((ph * cw + pw / 2) / pw);
+    } else {
+        placement.height = controlHeight;
+        placement.width = static_cast<long>((pw * ch + ph / 2) / ph);
+    }
+    if (placement.width < 1) placement.width = 1;
+    if (placement.height < 1) placement.height = 1;
+    placement.x = (controlWidth - placement.width) / 2;
+    placement.y = (controlHeight - placement.height) / 2;
+    return placement;
 }
 
 }  // namespace tlw

@@ -1,5 +1,5 @@
-// Reading of packed device-independent bitmaps for the page picture control, and the rule that decides whether a
-// picture is copied at its own size or stretched to its control. Portable: the Win32 control hands in the locked
+// Reading of packed device-independent bitmaps for the page picture control, and the rule that decides where a
+// picture goes in its control and whether it is copied at its own size or scaled. Portable: the Win32 control hands in the locked
 // bitmap resource and acts on the result, so nothing here knows the window system.
 #pragma once
 
@@ -61,13 +61,16 @@ struct DibLayout {
 // device bitmap reads every row.
 DibLayout ParseDib(const unsigned char* data, std::size_t size);
 
-enum class PictureDrawing {
-    CopyUnscaled,  // the picture's own w x h pixels at the control's top-left corner
-    Stretch,       // the whole picture onto the whole control
+// Where a picture goes in its control, in the control's pixels. Scaled or not, the picture keeps its proportions:
+// one factor across and down, the smaller of the control's two ratios to the picture, so that it fits whole.
+struct PicturePlacement {
+    bool scaled = false;  // false: the picture's own pixels, copied as they are
+    long x = 0, y = 0;
+    long width = 0, height = 0;  // 0 when there is nothing to draw
 };
 
-// A control from the picture's width up to 20 % wider shows the picture at its own size; a narrower or much wider
-// one stretches it, height included. The bound is 1.2 as a double times the picture width.
-PictureDrawing ChoosePictureDrawing(long pictureWidth, long controlWidth);
+// A control from the picture's size up to a fifth larger (by that one factor) shows the picture at its own size in
+// its top-left corner; a smaller or larger one (under large fonts) shows it scaled by that factor, centred.
+PicturePlacement PlacePicture(long pictureWidth, long pictureHeight, long controlWidth, long controlHeight);
 
 }  // namespace tlw

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "controls/dib_layout.h"
+#include "controls/dib_scale.h"
+#include "win/accessible.h"
 #include "win/parent_background.h"
 #include "win/resources.h"
 #include "win/subclass.h"
@@ -46,7 +48,12 @@ LoadedDib LoadDibResource(HINSTANCE module, UINT id) {
                                              DIB_RGB_COLORS));
     }
     ::ReleaseDC(nullptr, screen);
-    if (!loaded.bitmap) loaded.palette.Reset();
+    if (!loaded.bitmap) {
+        loaded.palette.Reset();
+        return loaded;
+    }
+    loaded.packed = packed;
+    loaded.size = size;
     return loaded;
 }
 
@@ -70,48 +77,96 @@ int CPaletteBitmapButton::LoadBitmaps(UINT imageId, UINT maskId) {
     LoadedDib image = LoadDibResource(win::ResourceModule(), imageId);
     m_hBitmap = std::move(image.bitmap);
     m_hPalette = std::move(image.palette);
+    imageDib_ = image.packed;
+    imageDibSize_ = image.size;
     m_hMask.Reset();
+    maskDib_ = nullptr;
+    maskDibSize_ = 0;
     if (LOWORD(maskId) != 0) {
         LoadedDib mask = LoadDibResource(win::ResourceModule(), maskId);
         m_hMask = std::move(mask.bitmap);
         // The mask's palette is the one the picture is drawn with.
         m_hPalette = std::move(mask.palette);
+        maskDib_ = mask.packed;
+        maskDibSize_ = mask.size;
     }
+    scaledImage_.Reset();
+    scaledMask_.Reset();
+    scaledSize_ = {0, 0};
     if (hwnd_) ::InvalidateRect(hwnd_, nullptr, TRUE);
     return 0;
 }
 
-void CPaletteBitmapButton::DrawPicture(HDC target, HDC memory, HBITMAP picture, DWORD operation, SIZE imageSize,
-                                       int controlWidth, int controlHeight) const {
-    win::SelectedObject selected(memory, picture);
-    if (tlw::ChoosePictureDrawing(imageSize.cx, controlWidth) == tlw::PictureDrawing::CopyUnscaled) {
-        ::BitBlt(target, 0, 0, imageSize.cx, imageSize.cy, memory, 0, 0, operation);
-    } else {
-        ::SetStretchBltMode(target, COLORONCOLOR);
-        ::StretchBlt(target, 0, 0, controlWidth, controlHeight, memory, 0, 0, imageSize.cx, imageSize.cy,
-                     operation);
-    }
+namespace {
+
+// The packed bitmap scaled to width x height, as a bitmap for `dc`.
+win::Bitmap ScaledBitmap(HDC dc, const unsigned char* packed, std::size_t size, long width, long height) {
+    if (!packed) return win::Bitmap();
+    const std::vector<std::uint32_t> pixels =
+        tlw::ScaleDib(tlw::ParseDib(packed, size), packed, size, static_cast<int>(width), static_cast<int>(height));
+    if (pixels.empty()) return win::Bitmap();
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return win::Bitmap(::CreateDIBitmap(dc, &info.bmiHeader, CBM_INIT, pixels.data(), &info, DIB_RGB_COLORS));
 }
 
-void CPaletteBitmapButton::Draw(HDC dc) const {
+}  // namespace
+
+bool CPaletteBitmapButton::MakeScaled(HDC dc, long width, long height) {
+    if (scaledImage_ && scaledSize_.cx == width && scaledSize_.cy == height) return true;
+    scaledImage_ = ScaledBitmap(dc, imageDib_, imageDibSize_, width, height);
+    scaledMask_ = m_hMask ? ScaledBitmap(dc, maskDib_, maskDibSize_, width, height) : win::Bitmap();
+    if (!scaledImage_ || (m_hMask && !scaledMask_)) {
+        scaledImage_.Reset();
+        scaledMask_.Reset();
+        return false;
+    }
+    scaledSize_ = {width, height};
+    return true;
+}
+
+void CPaletteBitmapButton::Draw(HDC dc) {
     if (!m_hBitmap) return;
     RECT frame;
     ::GetWindowRect(hwnd_, &frame);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    // The mask is drawn as the image is, over the image's width and height.
     BITMAP image = {};
     ::GetObjectA(m_hBitmap.get(), sizeof image, &image);
-    const SIZE imageSize = {image.bmWidth, image.bmHeight};
+    const tlw::PicturePlacement at =
+        tlw::PlacePicture(image.bmWidth, image.bmHeight, frame.right - frame.left, frame.bottom - frame.top);
+    if (at.width <= 0 || at.height <= 0) return;
     const bool background = ::GetActiveWindow() != hwnd_;
     win::MemoryDC memory(dc);
     // The guards undo their selections before the memory context is deleted.
     win::SelectedPalette onTarget(dc, m_hPalette.get(), background);
     win::SelectedPalette inMemory(memory.get(), m_hPalette.get(), background);
+    // Under large fonts the picture is scaled smoothly once; should that fail,
+    // it is stretched by the same one factor.
+    const bool smooth = at.scaled && MakeScaled(dc, at.width, at.height);
+    const auto draw = [&](HBITMAP own, HBITMAP scaled, DWORD operation) {
+        if (smooth) {
+            win::SelectedObject selected(memory.get(), scaled);
+            ::BitBlt(dc, at.x, at.y, at.width, at.height, memory.get(), 0, 0, operation);
+            return;
+        }
+        win::SelectedObject selected(memory.get(), own);
+        if (!at.scaled) {
+            ::BitBlt(dc, at.x, at.y, at.width, at.height, memory.get(), 0, 0, operation);
+        } else {
+            ::SetStretchBltMode(dc, COLORONCOLOR);
+            ::StretchBlt(dc, at.x, at.y, at.width, at.height, memory.get(), 0, 0, image.bmWidth, image.bmHeight,
+                         operation);
+        }
+    };
     if (m_hMask) {
-        DrawPicture(dc, memory.get(), m_hMask.get(), SRCPAINT, imageSize, width, height);
-        DrawPicture(dc, memory.get(), m_hBitmap.get(), SRCAND, imageSize, width, height);
+        draw(m_hMask.get(), scaledMask_.get(), SRCPAINT);
+        draw(m_hBitmap.get(), scaledImage_.get(), SRCAND);
     } else {
-        DrawPicture(dc, memory.get(), m_hBitmap.get(), SRCCOPY, imageSize, width, height);
+        draw(m_hBitmap.get(), scaledImage_.get(), SRCCOPY);
     }
 }
 
@@ -180,6 +235,12 @@ LRESULT CALLBACK CPaletteBitmapButton::Subclass(HWND hwnd, UINT message, WPARAM 
             return 0;
         case WM_QUERYNEWPALETTE:
             return self->OnQueryNewPalette(message, wParam, lParam);
+        case WM_GETOBJECT: {
+            // A picture, not the disabled button it is drawn on.
+            LRESULT result = 0;
+            if (win::AnswerAsPicture(hwnd, wParam, lParam, result)) return result;
+            break;
+        }
         case WM_PALETTECHANGED:
             self->OnPaletteChanged(message, wParam, lParam);
             return 0;

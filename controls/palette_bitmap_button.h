@@ -33,18 +33,27 @@ private:
                                      DWORD_PTR self);
     void OnPaint();
     // The picture (not the button's face or text) in `dc`, for painting and printing.
-    void Draw(HDC dc) const;
+    void Draw(HDC dc);
     LRESULT OnPrint(HDC dc, LPARAM flags);
     void OnEraseBackground(HDC dc);
     LRESULT OnQueryNewPalette(UINT message, WPARAM wParam, LPARAM lParam);
     void OnPaletteChanged(UINT message, WPARAM wParam, LPARAM lParam);
-    // Draws `picture` (the image or its mask) as an image of `imageSize`.
-    void DrawPicture(HDC target, HDC memory, HBITMAP picture, DWORD operation, SIZE imageSize, int controlWidth,
-                     int controlHeight) const;
+    // The image and the mask smoothly scaled to width x height for `dc`,
+    // made once per size; false when they cannot be made.
+    bool MakeScaled(HDC dc, long width, long height);
 
     win::Bitmap m_hBitmap;
     win::Bitmap m_hMask;
     win::Palette m_hPalette;
+    // The resources' packed bitmaps, for scaling (they stay mapped with the program).
+    const unsigned char* imageDib_ = nullptr;
+    std::size_t imageDibSize_ = 0;
+    const unsigned char* maskDib_ = nullptr;
+    std::size_t maskDibSize_ = 0;
+    // The scaled image and mask of the last size drawn, under large fonts.
+    win::Bitmap scaledImage_;
+    win::Bitmap scaledMask_;
+    SIZE scaledSize_ = {0, 0};
 };
 
 // A bitmap resource as a device-dependent bitmap with the palette of its
@@ -52,6 +61,8 @@ private:
 struct LoadedDib {
     win::Bitmap bitmap;
     win::Palette palette;
+    const unsigned char* packed = nullptr;  // the resource's bytes, mapped as long as the module
+    std::size_t size = 0;
 };
 
 // The bitmap resource `id` of `module`; no bitmap and no palette when there

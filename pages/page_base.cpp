@@ -25,11 +25,35 @@ bool CMyPropertyPage::OnInit() {
     // The caption's question-mark button.
     ::SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
 
-    // The title: the page's own dialog font, 30 units high.
+    // The title: the page's own dialog font, 30 pixels high where that font's
+    // characters are 13 (8 points at 96 DPI), and as much larger as they are
+    // under large fonts, so that it stays a heading over the page's text.
+    constexpr int kTitleHeight = 30, kDialogFontHeight = 13;
     auto dialogFont = reinterpret_cast<HFONT>(Send(WM_GETFONT));
     if (dialogFont && ::GetObjectA(dialogFont, sizeof titleFontDescription_, &titleFontDescription_)) {
-        titleFontDescription_.lfHeight = 30;
+        TEXTMETRICA metrics = {};
+        HDC dc = ::GetDC(hwnd_);
+        bool measured = false;
+        if (dc) {
+            {
+                win::SelectedObject font(dc, dialogFont);
+                measured = ::GetTextMetricsA(dc, &metrics) != FALSE;
+            }
+            ::ReleaseDC(hwnd_, dc);
+        }
+        titleFontDescription_.lfHeight =
+            measured ? ::MulDiv(kTitleHeight, metrics.tmHeight, kDialogFontHeight) : kTitleHeight;
         titleFontDescription_.lfWidth = 0;
+        // A bitmap face (the pages' MS Sans Serif) holds a few sizes; larger
+        // ones come out as its glyphs spread apart. A title larger than at
+        // 96 DPI then takes an outline face of the same family.
+        if (measured && titleFontDescription_.lfHeight > kTitleHeight &&
+            !(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE))) {
+            titleFontDescription_.lfFaceName[0] = '\0';
+            titleFontDescription_.lfOutPrecision = OUT_TT_ONLY_PRECIS;
+            titleFontDescription_.lfPitchAndFamily =
+                static_cast<BYTE>(VARIABLE_PITCH | (metrics.tmPitchAndFamily & 0xF0));
+        }
         titleFont_.Reset(::CreateFontIndirectA(&titleFontDescription_));
     }
     if (HWND title = Item(IDC_PAGE_TITLE)) {

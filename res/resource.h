@@ -57,6 +57,12 @@
 #define IDM_LOAD_DEFAULT                32786
 #define IDM_LOAD_PREVIOUS               32787
 #define IDM_ABOUT                       32789
+// The boot order list's own context menu (made in code from strings 416 to
+// 419); Alt+Up and Alt+Down on the list send the first two.
+#define IDM_BOOT_MOVE_UP                32790
+#define IDM_BOOT_MOVE_DOWN              32791
+#define IDM_BOOT_MOVE_TO_TOP            32792
+#define IDM_BOOT_MOVE_TO_BOTTOM         32793
 // The Help command that the sheet's Help button and the pages' help requests are routed to.
 #define IDM_HELP                        57670
 // The property sheet's own Apply button (created by the common controls, not by a template).
@@ -279,6 +285,10 @@
 #define IDS_BOOT_PCMCIA                 347     // device code 6
 #define IDS_BOOT_NETWORK_AGENT          348     // device code 7
 #define IDS_BOOT_ZIP                    349     // device code 8
+#define IDS_BOOT_MOVE_UP                416     // the boot list's context menu
+#define IDS_BOOT_MOVE_DOWN              417
+#define IDS_BOOT_MOVE_TO_TOP            418
+#define IDS_BOOT_MOVE_TO_BOTTOM         419
 
 // Password page and change password dialog.
 #define IDS_POWER_ON_PASSWORD_GROUP     160

@@ -17,9 +17,17 @@ namespace {
 
 // The popup texts and the message are longer than the program's other texts.
 constexpr int kTextCapacity = 1024;
-// The popup's text width and the space around it, in pixels.
+// The popup's text width and the space around it, in pixels at 96 DPI; the
+// screen's DPI scales both, as it scales the popup's font.
 constexpr int kPopupTextWidth = 300;
 constexpr int kPopupMargin = 6;
+
+int ForScreen(int pixels) {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSX) : 96;
+    if (screen) ::ReleaseDC(nullptr, screen);
+    return ::MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
+}
 
 Request lastRequest;
 std::string fileBase;
@@ -86,8 +94,11 @@ LRESULT CALLBACK PopupProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
             HGDIOBJ previous = ::SelectObject(dc, PopupFont());
             char text[kTextCapacity] = {};
             ::GetWindowTextA(hwnd, text, kTextCapacity);
-            ::InflateRect(&area, -kPopupMargin, -kPopupMargin);
-            ::DrawTextA(dc, text, -1, &area, DT_WORDBREAK | DT_NOPREFIX);
+            const int margin = ForScreen(kPopupMargin);
+            ::InflateRect(&area, -margin, -margin);
+            // Unclipped: a last letter that reaches past its advance (as
+            // some fonts' do under large fonts) draws into the margin.
+            ::DrawTextA(dc, text, -1, &area, DT_WORDBREAK | DT_NOPREFIX | DT_NOCLIP);
             ::SelectObject(dc, previous);
             ::EndPaint(hwnd, &paint);
             return 0;
@@ -127,15 +138,16 @@ HWND ShowOwnPopup(HWND owner, const std::string& text, POINT at) {
         registered = ::RegisterClassA(&windowClass) != 0;
     }
 
-    RECT textArea = {0, 0, kPopupTextWidth, 0};
+    RECT textArea = {0, 0, ForScreen(kPopupTextWidth), 0};
     if (HDC dc = ::GetDC(nullptr)) {
         HGDIOBJ previous = ::SelectObject(dc, PopupFont());
         ::DrawTextA(dc, text.c_str(), -1, &textArea, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
         ::SelectObject(dc, previous);
         ::ReleaseDC(nullptr, dc);
     }
-    const int width = (textArea.right - textArea.left) + 2 * kPopupMargin + 2;
-    const int height = (textArea.bottom - textArea.top) + 2 * kPopupMargin + 2;
+    const int margin = ForScreen(kPopupMargin);
+    const int width = (textArea.right - textArea.left) + 2 * margin + 2;
+    const int height = (textArea.bottom - textArea.top) + 2 * margin + 2;
     RECT workArea = {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     int x = at.x - width / 2;

@@ -1,6 +1,7 @@
 // Property page glue: the page description and its sheet notifications.
 #include "win/property_page.h"
 
+#include "win/property_sheet.h"
 #include "win/resources.h"
 
 namespace win {
@@ -22,7 +23,14 @@ PROPSHEETPAGEA PropertyPage::Description(bool hasHelp) {
 
 INT_PTR CALLBACK PropertyPage::PageProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     // The page's WM_INITDIALOG carries the PROPSHEETPAGE; the object is its lParam.
-    if (message == WM_INITDIALOG) lParam = reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam;
+    if (message == WM_INITDIALOG) {
+        lParam = reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam;
+        // The dialog manager made the page at its template's size in its own
+        // font; the sheet places it in its page area only after this.
+        RECT own = {};
+        ::GetClientRect(hwnd, &own);
+        MakeRoomForPage(::GetParent(hwnd), {own.right, own.bottom});
+    }
     return Procedure(hwnd, message, wParam, lParam);
 }
 
@@ -36,6 +44,7 @@ bool PropertyPage::OnNotify(const NMHDR& header, LRESULT& result) {
     if (header.hwndFrom != ::GetParent(hwnd_)) return false;
     switch (header.code) {
         case PSN_SETACTIVE:
+            FillPageArea(hwnd_);
             OnSetActive();
             result = 0;
             return true;

@@ -10,7 +10,77 @@ namespace {
 // sheets are created one at a time on the one user-interface thread.
 PropertySheet* g_creating = nullptr;
 
+// The sheet's page area in its client coordinates: the tab control's display area.
+RECT PageArea(HWND sheet, HWND tabs) {
+    RECT area = {};
+    ::GetClientRect(tabs, &area);
+    TabCtrl_AdjustRect(tabs, FALSE, &area);
+    ::MapWindowPoints(tabs, sheet, reinterpret_cast<POINT*>(&area), 2);
+    return area;
+}
+
+void Grow(HWND window, int dx, int dy) {
+    RECT frame;
+    ::GetWindowRect(window, &frame);
+    ::SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + dx, frame.bottom - frame.top + dy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
+
+void MakeRoomForPage(HWND sheet, SIZE page) {
+    HWND tabs = PropSheet_GetTabControl(sheet);
+    if (!tabs) return;
+    const RECT area = PageArea(sheet, tabs);
+    const int dx = page.cx > area.right - area.left ? page.cx - (area.right - area.left) : 0;
+    const int dy = page.cy > area.bottom - area.top ? page.cy - (area.bottom - area.top) : 0;
+    if (dx == 0 && dy == 0) return;
+
+    Grow(tabs, dx, dy);
+    // The buttons keep their places from the sheet's right and bottom edges.
+    for (int id : {IDOK, IDCANCEL, kApplyButton, IDHELP}) {
+        HWND button = ::GetDlgItem(sheet, id);
+        if (!button) continue;
+        RECT at;
+        ::GetWindowRect(button, &at);
+        ::MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&at), 2);
+        ::SetWindowPos(button, nullptr, at.left + dx, at.top + dy, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RECT frame;
+    ::GetWindowRect(sheet, &frame);
+    int x = frame.left - dx / 2, y = frame.top - dy / 2;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (::GetMonitorInfoA(::MonitorFromWindow(sheet, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+        if (x < monitor.rcWork.left) x = monitor.rcWork.left;
+        if (y < monitor.rcWork.top) y = monitor.rcWork.top;
+    }
+    ::SetWindowPos(sheet, nullptr, x, y, frame.right - frame.left + dx, frame.bottom - frame.top + dy,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    // Pages made before this one fill the new area too; the one being made
+    // is placed there by the common controls once it is made.
+    const RECT grown = PageArea(sheet, tabs);
+    const int pages = TabCtrl_GetItemCount(tabs);
+    for (int index = 0; index < pages; ++index) {
+        HWND existing = PropSheet_IndexToHwnd(sheet, index);
+        if (!existing) continue;
+        ::SetWindowPos(existing, nullptr, grown.left, grown.top, grown.right - grown.left, grown.bottom - grown.top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void FillPageArea(HWND page) {
+    HWND sheet = ::GetParent(page);
+    HWND tabs = sheet ? PropSheet_GetTabControl(sheet) : nullptr;
+    if (!tabs) return;
+    const RECT area = PageArea(sheet, tabs);
+    RECT now;
+    ::GetWindowRect(page, &now);
+    ::MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&now), 2);
+    if (::EqualRect(&now, &area)) return;
+    ::SetWindowPos(page, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
 PropertySheet::PropertySheet(std::string caption, HWND parent, UINT firstPage)
     : caption_(std::move(caption)), parent_(parent), firstPage_(firstPage) {}

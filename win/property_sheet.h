@@ -17,6 +17,19 @@ namespace win {
 // The sheet's Apply button.
 constexpr int kApplyButton = 0x3021;
 
+// Makes the page area of property sheet `sheet` at least `page` pixels large,
+// moving its buttons and growing the sheet around it, and keeps the sheet's
+// centre where it was. The common controls size that area from the pages'
+// dialog units in the sheet's own font; pages whose template font is wider
+// or taller than it (MS Sans Serif pages in a sheet of the shell's font,
+// under large fonts) would be cut off on the right and at the bottom. A page
+// asks for its own size when it is created, so the sheet and its pages then
+// measure with the same font. Nothing changes when the area is large enough.
+void MakeRoomForPage(HWND sheet, SIZE page);
+// Gives page `page` the whole page area of its sheet, where the common
+// controls placed it in an area they measured before it grew.
+void FillPageArea(HWND page);
+
 class PropertySheet : public Window {
 public:
     PropertySheet(std::string caption, HWND parent, UINT firstPage);

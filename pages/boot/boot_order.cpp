@@ -34,16 +34,37 @@ int BootOrder::Drop(int dragged, int target) {
     if (target == dragged || target == dragged + 1) return -1;
     // Taken out first: an entry below the dragged one moves up by one.
     const int to = target < dragged ? target : target - 1;
+    MoveTo(dragged, to);
+    return to;
+}
 
+int BootOrder::PlaceFor(int entry, BootMove move) const {
+    if (entry < 0 || entry >= count_) return -1;
+    const bool first = entry == 0, last = entry == count_ - 1;
+    switch (move) {
+        case BootMove::Up: return first ? -1 : entry - 1;
+        case BootMove::Down: return last ? -1 : entry + 1;
+        case BootMove::ToTop: return first ? -1 : 0;
+        case BootMove::ToBottom: return last ? -1 : count_ - 1;
+    }
+    return -1;
+}
+
+int BootOrder::Move(int entry, BootMove move) {
+    const int to = PlaceFor(entry, move);
+    if (to >= 0) MoveTo(entry, to);
+    return to;
+}
+
+void BootOrder::MoveTo(int from, int to) {
     std::array<std::uint8_t, kBootListSize> listed;
     for (int k = 0; k < count_; ++k) listed[k] = sequence_[places_[k]];
-    if (dragged > to) {
-        std::rotate(listed.begin() + to, listed.begin() + dragged, listed.begin() + dragged + 1);
+    if (from > to) {
+        std::rotate(listed.begin() + to, listed.begin() + from, listed.begin() + from + 1);
     } else {
-        std::rotate(listed.begin() + dragged, listed.begin() + dragged + 1, listed.begin() + to + 1);
+        std::rotate(listed.begin() + from, listed.begin() + from + 1, listed.begin() + to + 1);
     }
     for (int k = 0; k < count_; ++k) sequence_[places_[k]] = listed[k];
-    return to;
 }
 
 }  // namespace tlw

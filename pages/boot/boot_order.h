@@ -18,6 +18,10 @@ constexpr std::uint8_t kCdRomDevice = 2;
 // and 9 to 254, still listed).
 unsigned BootDeviceTextId(std::uint8_t code);
 
+// The moves the keyboard and the list's context menu make: one place up or
+// down (Alt+Up, Alt+Down), or to either end.
+enum class BootMove { Up, Down, ToTop, ToBottom };
+
 class BootOrder {
 public:
     BootOrder();
@@ -39,11 +43,22 @@ public:
     // place, or -1 when nothing moved.
     int Drop(int dragged, int target);
 
+    // The place `move` takes entry `entry` to; -1 when it cannot act there
+    // (the first entry up or to the top, the last one down or to the
+    // bottom, no such entry).
+    int PlaceFor(int entry, BootMove move) const;
+    // Moves entry `entry` as a drag onto that place would, codes and all.
+    // Returns its new place, or -1 when nothing moved.
+    int Move(int entry, BootMove move);
+
     // The whole sequence as it is written back: listed codes in their listed
     // order, unlisted ones in their places, kBootListEnd after the last.
     const BootList& sequence() const { return sequence_; }
 
 private:
+    // Takes entry `from` out and puts it back at place `to`, the codes with it.
+    void MoveTo(int from, int to);
+
     BootList sequence_;
     // Listed entry k is sequence_[places_[k]].
     std::array<std::uint8_t, kBootListSize> places_ = {};

@@ -2,6 +2,7 @@
 #include "pages/boot/startup_page.h"
 
 #include "res/resource.h"
+#include "win/accessible.h"
 #include "win/resources.h"
 
 CStartupPage::CStartupPage() : CSettingsPage(IDD_BOOT_PAGE, IDS_PAGE_BOOT_SEQUENCE) {}
@@ -14,6 +15,8 @@ bool CStartupPage::OnInit() {
     SetControlText(IDC_HDD_BOOT_GROUP, IDS_HDD_BOOT_GROUP);
     m_list.Bind(hwnd_, IDC_BOOT_ORDER_LIST, m_settings.order());
     m_hardDisk.Attach(Item(IDC_HDD_BOOT_COMBO));
+    // No text labels the box but the group box around it.
+    win::NameFromLabel(m_hardDisk, Item(IDC_HDD_BOOT_GROUP));
     ReadSettings();
     return true;
 }
@@ -48,6 +51,13 @@ bool CStartupPage::OnCommand(int id, int code, HWND control) {
     if (id == IDC_BOOT_ORDER_LIST && code == LBN_SELCHANGE) {
         // Every drag begins with one; a press alone counts as a change too.
         OrderChanged();
+        return true;
+    }
+    tlw::BootMove move;
+    if (CBootOrderListBox::MoveOf(id, move)) {
+        // From the list's context menu, or Alt+Up and Alt+Down in the list:
+        // a move marks the page as a drop does.
+        if (m_list.MoveSelection(move)) OrderChanged();
         return true;
     }
     if (id == IDC_HDD_BOOT_COMBO && code == CBN_SELCHANGE) {

@@ -1,5 +1,6 @@
-// The boot sequence page: the BIOS boot order, reordered by drag and drop, and
-// the hard disk that boots first, offered while drive 0x82 is a hard disk.
+// The boot sequence page: the BIOS boot order, reordered by drag and drop or
+// from the keyboard, and the hard disk that boots first, offered while drive
+// 0x82 is a hard disk.
 #pragma once
 
 #include "controls/palette_bitmap_button.h"
@@ -21,7 +22,8 @@ protected:
 
 private:
     void ShowHardDiskChoice();
-    // The user pressed or moved an entry of the boot order.
+    // The user pressed or moved an entry of the boot order (dragged, or moved
+    // by a key or the list's context menu).
     void OrderChanged();
 
     CPaletteBitmapButton m_picture;

@@ -3,6 +3,7 @@
 
 #include "res/resource.h"
 #include "win/resources.h"
+#include "win/tab_order.h"
 
 CAssetTagDlg::CAssetTagDlg(tlw::AssetTagEntry& entry) : win::Dialog(IDD_ASSET_TAG), entry_(entry) {}
 
@@ -19,6 +20,10 @@ bool CAssetTagDlg::OnInit() {
     SetItemText(IDC_CONFIRM_ASSET_TAG_LABEL, win::LoadText(IDS_CONFIRM_ASSET_TAG));
     // The confirmation opens once the new tag is typed in this showing.
     ::EnableWindow(Item(IDC_CONFIRM_ASSET_TAG), FALSE);
+    // Each field after its label, then the buttons: the focus starts in the
+    // new tag, and screen readers name each field by its label.
+    win::SetTabOrder(hwnd_, {IDC_NEW_ASSET_TAG_LABEL, IDC_NEW_ASSET_TAG, IDC_CONFIRM_ASSET_TAG_LABEL,
+                             IDC_CONFIRM_ASSET_TAG, IDOK, IDCANCEL});
     return true;
 }
 

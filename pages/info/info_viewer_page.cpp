@@ -5,7 +5,10 @@
 #include "pages/info/asset_tag_dlg.h"
 #include "pages/info/info_probes.h"
 #include "res/resource.h"
+#include "win/accessible.h"
+#include "win/gdi_object.h"
 #include "win/resources.h"
+#include "win/tab_order.h"
 
 namespace {
 
@@ -16,12 +19,18 @@ public:
 };
 
 // The labels the first column is made wide enough for, the column's header
-// first. "Serial Port %d" is measured as it stands, with its "%d".
+// first, the identity's last. "Serial Port %d" is measured as it stands, with
+// its "%d".
 constexpr UINT kMeasuredLabels[] = {
-    IDS_COLUMN_DEVICE,  IDS_CPU,          IDS_TOTAL_MEMORY,   IDS_VIDEO_RAM,
-    IDS_HARD_DISK,      IDS_DRIVE_CD_ROM, IDS_SERIAL_PORT_N,  IDS_PARALLEL_PORT,
-    IDS_INTERNAL_CACHE, IDS_EXTERNAL_CACHE, IDS_POINTING_DEVICE, IDS_TOUCHPAD,
+    IDS_COLUMN_DEVICE,     IDS_CPU,          IDS_TOTAL_MEMORY,     IDS_VIDEO_RAM,
+    IDS_HARD_DISK,         IDS_DRIVE_CD_ROM, IDS_SERIAL_PORT_N,    IDS_PARALLEL_PORT,
+    IDS_INTERNAL_CACHE,    IDS_EXTERNAL_CACHE, IDS_POINTING_DEVICE, IDS_TOUCHPAD,
+    IDS_DMI_MANUFACTURER,  IDS_DMI_PRODUCT_NAME, IDS_DMI_SERIAL_NUMBER, IDS_DMI_UUID,
+    IDS_DMI_ASSET_TAG,
 };
+// The room the list leaves around a label in its first column, 8 pixels at
+// 96 DPI: its left margin and a pixel or two to spare.
+constexpr int kLabelMargin = 8;
 
 }  // namespace
 
@@ -30,6 +39,12 @@ CInfoViewerPage::CInfoViewerPage() : CSettingsPage(IDD_INFO_PAGE, IDS_PAGE_INFOR
 bool CInfoViewerPage::OnInit() {
     CMyPropertyPage::OnInit();
     m_listCtrl.Attach(Item(IDC_INFO_LIST));
+    // The list takes the focus by Tab, after the button, which keeps the
+    // focus the page opens with, so that its rows below the fold can be read
+    // from the keyboard; the text just before it names it.
+    ::SetWindowLongPtrA(m_listCtrl, GWL_STYLE, ::GetWindowLongPtrA(m_listCtrl, GWL_STYLE) | WS_TABSTOP);
+    win::SetTabOrder(hwnd_, {IDC_CHANGE_ASSET_TAG, IDC_INFO_INTRO, IDC_INFO_LIST});
+    win::NameFromLabel(m_listCtrl, Item(IDC_INFO_INTRO));
     m_picture.Bind(hwnd_, IDC_INFO_PICTURE);
     m_picture.LoadBitmaps(IDB_INFO_PICTURE, 0);
     SetControlText(IDC_INFO_WELCOME, IDS_INFO_WELCOME);
@@ -89,17 +104,39 @@ void CInfoViewerPage::AddItemStrings(const std::string& label, const std::string
 
 int CInfoViewerPage::GetLabelColumnWidth() const {
     int widest = 0;
-    HDC dc = ::GetDC(hwnd_);
+    HWND list = m_listCtrl.handle();
+    HDC dc = ::GetDC(list);
     if (!dc) return widest;
-    for (UINT id : kMeasuredLabels) {
-        const std::string label = win::LoadText(id);
-        SIZE size = {};
-        if (::GetTextExtentPoint32A(dc, label.c_str(), static_cast<int>(label.size()), &size) && size.cx > widest) {
-            widest = size.cx;
+    {
+        // Measured in the list's own font, which draws the labels.
+        win::SelectedObject font(dc, reinterpret_cast<HGDIOBJ>(::SendMessageA(list, WM_GETFONT, 0, 0)));
+        for (UINT id : kMeasuredLabels) {
+            const std::string label = win::LoadText(id);
+            SIZE size = {};
+            if (::GetTextExtentPoint32A(dc, label.c_str(), static_cast<int>(label.size()), &size) &&
+                size.cx > widest) {
+                widest = size.cx;
+            }
         }
+        widest += ::MulDiv(kLabelMargin, ::GetDeviceCaps(dc, LOGPIXELSX), 96);
     }
-    ::ReleaseDC(hwnd_, dc);
+    ::ReleaseDC(list, dc);
     return widest;
+}
+
+bool CInfoViewerPage::OnNotify(const NMHDR& header, LRESULT& result) {
+    if (header.hwndFrom == m_listCtrl.handle() && header.code == NM_SETFOCUS) {
+        // When the list takes the focus and no row holds it yet, the first
+        // row takes it, so that the arrow keys and screen readers start there.
+        if (m_listCtrl.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED) < 0 && m_listCtrl.Count() > 0) {
+            LVITEMA item = {};
+            item.stateMask = LVIS_FOCUSED;
+            item.state = LVIS_FOCUSED;
+            m_listCtrl.Send(LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+        }
+        return false;
+    }
+    return CSettingsPage::OnNotify(header, result);
 }
 
 bool CInfoViewerPage::OnCommand(int id, int code, HWND) {

@@ -28,6 +28,7 @@ protected:
 
     bool OnInit() override;
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
 private:
     // Row operations: each inserts one row at the end of the list.
@@ -37,8 +38,8 @@ private:
 
     void RefreshList();
     void FillList();
-    // The widest of the labels the machine's rows use, in the page's own
-    // device context; the identity labels may be wider.
+    // The widest of the labels the rows use, in the list's own font, with the
+    // margin the list leaves around them.
     int GetLabelColumnWidth() const;
     void OnChangeAssetTag();
 

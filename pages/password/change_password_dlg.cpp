@@ -4,6 +4,7 @@
 #include "pages/password/password_choice.h"
 #include "res/resource.h"
 #include "win/resources.h"
+#include "win/tab_order.h"
 
 CChangePasswordDlg::CChangePasswordDlg() : win::Dialog(IDD_CHANGE_PASSWORD) {}
 
@@ -36,6 +37,9 @@ bool CChangePasswordDlg::OnInit() {
     confirmBox_.SetRecord(record_);
     EnableBoxes();
     enabledAtOpening_ = record_.enabled;
+    // Each box after its label, so that screen readers name it by the label.
+    win::SetTabOrder(hwnd_, {IDC_ENABLE_PASSWORD, IDC_NEW_PASSWORD_LABEL, IDC_NEW_PASSWORD, IDC_CONFIRM_PASSWORD_LABEL,
+                             IDC_CONFIRM_PASSWORD, IDOK, IDCANCEL});
     return true;  // the focus goes to the check box, the first control that takes it
 }
 

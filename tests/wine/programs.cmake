@@ -39,3 +39,12 @@ set(wine_tlwctl_tests_SOURCES tests/wine/ctl/tlwctl_test.cpp)
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_monkey_tests)
 set(wine_monkey_tests_SOURCES tests/wine/monkey/monkey_test.cpp tests/wine/monkey/monkey.cpp
   tests/monkey/invariants.cpp)
+# Every DPI: each page and dialog measured at 120, 144 and 192 DPI, each in a process of its own; it runs longer.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_dpi_tests)
+set(wine_dpi_tests_SOURCES tests/wine/app/dpi_layout_test.cpp tests/wine/app/sheet_fixture.cpp)
+set(wine_dpi_tests_TIMEOUT 600)
+# Without a mouse: real keys on the boot order, Tab through every page and dialog, the names screen readers get.
+list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_keyboard_tests)
+set(wine_keyboard_tests_SOURCES tests/wine/app/keyboard_test.cpp tests/wine/app/accessibility_test.cpp
+  tests/wine/pages/typing.cpp tests/wine/app/sheet_fixture.cpp)
+set(wine_keyboard_tests_LIBRARIES oleacc oleaut32 ole32)

@@ -1,8 +1,11 @@
-// Tests of the packed-bitmap layout, the copy-or-stretch rule, and the page pictures shipped in res/bitmaps.
+// Tests of the packed-bitmap layout, the placement rule, the smooth scaling, and the page pictures shipped in
+// res/bitmaps.
 #include "controls/dib_layout.h"
+#include "controls/dib_scale.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -234,28 +237,164 @@ TEST(DibLayout, HugeDimensionsDoNotWrapTheSizeCheck) {
     }
 }
 
-TEST(PictureDrawing, ControlUpToOneFifthWiderCopiesUnscaled) {
-    // 1.2 * 235 is 282 exactly in binary floating point too: 1.2 is stored a little low, but the product rounds
-    // back to 282, so a 282-pixel control still copies.
-    EXPECT_EQ(1.2 * 235.0, 282.0);
-    EXPECT_EQ(ChoosePictureDrawing(235, 234), PictureDrawing::Stretch);
-    EXPECT_EQ(ChoosePictureDrawing(235, 235), PictureDrawing::CopyUnscaled);
-    EXPECT_EQ(ChoosePictureDrawing(235, 260), PictureDrawing::CopyUnscaled);
-    EXPECT_EQ(ChoosePictureDrawing(235, 282), PictureDrawing::CopyUnscaled);
-    EXPECT_EQ(ChoosePictureDrawing(235, 283), PictureDrawing::Stretch);
-    EXPECT_EQ(ChoosePictureDrawing(235, 290), PictureDrawing::Stretch);
+TEST(PicturePlacement, OneFactorAcrossAndDownCopiedUpToAFifthLargerElseScaledAndCentred) {
+    const struct {
+        long pw, ph, cw, ch;
+        bool scaled;
+        long x, y, w, h;
+        const char* what;
+    } cases[] = {
+        {235, 294, 236, 294, false, 0, 0, 235, 294, "the information picture at 96 DPI"},
+        {235, 290, 282, 290, false, 0, 0, 235, 290, "a fifth wider, as tall: the factor is 1"},
+        {235, 290, 282, 348, false, 0, 0, 235, 290, "a fifth larger both ways"},
+        {235, 290, 283, 349, true, 0, 0, 283, 349, "just over a fifth both ways: scaled by the height's 1.2034"},
+        {235, 290, 234, 290, true, 0, 0, 234, 289, "one pixel narrower: scaled down, one factor"},
+        {235, 290, 235, 289, true, 0, 0, 234, 289, "one pixel shorter: scaled down by the height's factor"},
+        {439, 213, 659, 307, true, 13, 0, 633, 307, "wider ratio than taller: the height decides, centred across"},
+        {145, 127, 194, 260, true, 0, 45, 194, 170, "taller ratio: the width decides, centred down"},
+        {100, 100, 0, 50, false, 0, 0, 0, 0, "an empty control: nothing to draw"},
+        {0, 100, 50, 50, false, 0, 0, 0, 0, "an empty picture: nothing to draw"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const PicturePlacement p = PlacePicture(c.pw, c.ph, c.cw, c.ch);
+        EXPECT_EQ(p.scaled, c.scaled);
+        EXPECT_EQ(p.x, c.x);
+        EXPECT_EQ(p.y, c.y);
+        EXPECT_EQ(p.width, c.w);
+        EXPECT_EQ(p.height, c.h);
+    }
 }
 
-TEST(PictureDrawing, BoundAgreesWithExactArithmeticForAllPageSizes) {
-    // 1.2 * w is off its exact value only by rounding, and no whole-pixel width lies in that gap, so for every
-    // width a page can have the bound is the exact 5 * W <= 6 * w, both ends included.
-    for (long w = 1; w <= 4000; ++w) {
-        for (long W = w - 2; W <= w + w / 4 + 2; ++W) {
-            const bool copy = w <= W && 5 * W <= 6 * w;
-            ASSERT_EQ(ChoosePictureDrawing(w, W), copy ? PictureDrawing::CopyUnscaled : PictureDrawing::Stretch)
-                << "w=" << w << " W=" << W;
+TEST(PicturePlacement, EveryPlacementFitsItsControlAndKeepsThePicturesProportions) {
+    for (long pw : {1L, 7L, 145L, 235L, 439L}) {
+        for (long ph : {1L, 13L, 127L, 294L}) {
+            for (long cw = 1; cw <= 700; cw += 13) {
+                for (long ch = 1; ch <= 700; ch += 17) {
+                    const PicturePlacement p = PlacePicture(pw, ph, cw, ch);
+                    SCOPED_TRACE(testing::Message() << pw << "x" << ph << " in " << cw << "x" << ch);
+                    ASSERT_GE(p.x, 0);
+                    ASSERT_GE(p.y, 0);
+                    ASSERT_LE(p.x + p.width, cw);
+                    ASSERT_LE(p.y + p.height, ch);
+                    if (!p.scaled) {
+                        ASSERT_EQ(p.width, pw);
+                        ASSERT_EQ(p.height, ph);
+                        continue;
+                    }
+                    // One factor: the picture fills the control one way, and the other side is the picture's
+                    // scaled by the same factor, to the nearest pixel (at least one).
+                    const bool acrossDecides = cw * ph <= ch * pw;
+                    const double other = acrossDecides ? static_cast<double>(ph) * cw / pw
+                                                       : static_cast<double>(pw) * ch / ph;
+                    ASSERT_EQ(acrossDecides ? p.width : p.height, acrossDecides ? cw : ch);
+                    const long placedOther = acrossDecides ? p.height : p.width;
+                    ASSERT_TRUE(std::fabs(placedOther - other) <= 0.5 || (other < 1.0 && placedOther == 1))
+                        << placedOther << " for " << other;
+                }
+            }
         }
     }
+}
+
+// ---------------------------------------------------------------------------------------------------------------
+// Smooth scaling.
+
+// The colour of palette entry `index` in MakeDib's table, as ScaleDib returns it.
+std::uint32_t TableColour(unsigned index) {
+    const unsigned red = (index + 200) & 0xFF, green = (index + 100) & 0xFF, blue = index & 0xFF;
+    return (red << 16) | (green << 8) | blue;
+}
+
+// A packed bitmap of `width` x `height` whose pixel (x, y), counted from the top, is `pixel(x, y)`: a palette
+// index at 8 bits, else a blue-green-red value; rows bottom-up unless `topDown`.
+template <typename Pixel>
+std::vector<unsigned char> DibOf(int width, int height, std::uint16_t bits, bool topDown, Pixel pixel) {
+    DibFields s;
+    s.width = width;
+    s.height = topDown ? -height : height;
+    s.bitCount = bits;
+    s.tableEntries = bits == 8 ? 256 : 0;
+    std::vector<unsigned char> dib = MakeDib(s);
+    const std::size_t bitsAt = 40 + 4 * s.tableEntries, stride = RowBytes(width, bits);
+    for (int y = 0; y < height; ++y) {
+        unsigned char* row = &dib[bitsAt + stride * static_cast<std::size_t>(topDown ? y : height - 1 - y)];
+        for (int x = 0; x < width; ++x) {
+            const std::uint32_t v = pixel(x, y);
+            if (bits == 8) {
+                row[x] = static_cast<unsigned char>(v);
+            } else {
+                for (int c = 0; c < 3; ++c) row[x * (bits / 8) + c] = static_cast<unsigned char>(v >> (8 * c));
+            }
+        }
+    }
+    return dib;
+}
+
+std::vector<std::uint32_t> Scale(const std::vector<unsigned char>& dib, int width, int height) {
+    return ScaleDib(ParseExact(dib), dib.data(), dib.size(), width, height);
+}
+
+int Channel(std::uint32_t value, int c) { return static_cast<int>((value >> (8 * c)) & 0xFF); }
+
+TEST(ScaleDib, KeepsFlatColourFlatBlendsEdgesAndAveragesWhenReducing) {
+    // One colour stays that colour at any size, from a palette or from true colour.
+    const std::uint32_t flat = TableColour(5);
+    for (const auto& size : {std::pair{1, 1}, std::pair{3, 2}, std::pair{7, 5}, std::pair{2, 9}}) {
+        const auto fromPalette = Scale(DibOf(3, 2, 8, false, [](int, int) { return 5u; }), size.first, size.second);
+        const auto fromTrueColour =
+            Scale(DibOf(3, 2, 24, false, [&](int, int) { return flat; }), size.first, size.second);
+        ASSERT_EQ(fromPalette.size(), static_cast<std::size_t>(size.first * size.second));
+        EXPECT_EQ(fromPalette, std::vector<std::uint32_t>(fromPalette.size(), flat));
+        EXPECT_EQ(fromTrueColour, fromPalette);
+    }
+
+    // A black and a white pixel enlarged four times across: a smooth ramp, no blocks, symmetric about the middle.
+    const auto ramp = Scale(DibOf(2, 1, 24, false, [](int x, int) { return x ? 0xFFFFFFu : 0u; }), 8, 1);
+    ASSERT_EQ(ramp.size(), 8u);
+    for (std::size_t i = 0; i < ramp.size(); ++i) {
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_EQ(Channel(ramp[i], c) + Channel(ramp[ramp.size() - 1 - i], c), 255) << i;
+            if (i > 0) EXPECT_GE(Channel(ramp[i], c), Channel(ramp[i - 1], c)) << i;
+        }
+    }
+    EXPECT_EQ(ramp.front(), 0u) << "the ends keep their own colour";
+    EXPECT_EQ(ramp.back(), 0xFFFFFFu);
+    EXPECT_GT(Channel(ramp[3], 0), 64) << "the middle is blended";
+    EXPECT_LT(Channel(ramp[3], 0), 192);
+
+    // Down as across: the same ramp stood on end.
+    const auto column = Scale(DibOf(1, 2, 24, false, [](int, int y) { return y ? 0xFFFFFFu : 0u; }), 1, 8);
+    EXPECT_EQ(column, ramp);
+
+    // A checkerboard halved averages to grey rather than picking every other pixel (away from the edges, where
+    // the filter leans on the edge pixels).
+    const auto grey = Scale(DibOf(8, 8, 24, false, [](int x, int y) { return (x + y) % 2 ? 0xFFFFFFu : 0u; }), 4, 4);
+    for (int y = 1; y <= 2; ++y) {
+        for (int x = 1; x <= 2; ++x) {
+            for (int c = 0; c < 3; ++c) EXPECT_NEAR(Channel(grey[static_cast<std::size_t>(y * 4 + x)], c), 128, 1);
+        }
+    }
+
+    // Stored bottom-up or top-down, the picture is the same.
+    const auto corner = [](int x, int y) { return x == 0 && y == 0 ? 0x0000FFu : 0xFF0000u; };
+    const auto bottomUp = Scale(DibOf(3, 3, 24, false, corner), 6, 6);
+    EXPECT_EQ(Scale(DibOf(3, 3, 24, true, corner), 6, 6), bottomUp);
+    EXPECT_EQ(bottomUp.front(), 0x0000FFu) << "the top-left pixel stays top-left";
+    EXPECT_EQ(bottomUp.back(), 0xFF0000u);
+}
+
+TEST(ScaleDib, RefusesWhatItCannotReadAndEmptySizes) {
+    const std::vector<unsigned char> good = DibOf(3, 2, 8, false, [](int x, int) { return static_cast<unsigned>(x); });
+    EXPECT_FALSE(Scale(good, 4, 4).empty());
+    EXPECT_TRUE(Scale(good, 0, 4).empty());
+    EXPECT_TRUE(Scale(good, 4, -1).empty());
+    std::vector<unsigned char> cut = good;
+    cut.resize(cut.size() - 1);
+    EXPECT_TRUE(ScaleDib(ParseExact(cut), cut.data(), cut.size(), 4, 4).empty()) << "bits cut short";
+    const DibLayout layout = ParseExact(good);
+    EXPECT_TRUE(ScaleDib(layout, good.data(), good.size() - 1, 4, 4).empty()) << "a layout of other bytes";
+    EXPECT_TRUE(ScaleDib(layout, nullptr, good.size(), 4, 4).empty());
 }
 
 // ---------------------------------------------------------------------------------------------------------------
@@ -291,21 +430,23 @@ Picture LoadPicture(const char* name) {
 }
 
 // A dialog converts a control's x and width separately (rounding half away from zero); converting its left and
-// right edges instead can give a width one pixel less. The picture must copy unscaled either way.
+// right edges instead can give a width one pixel less. The picture must copy unscaled either way. At 96 DPI the
+// pages' 8-point MS Sans Serif makes a dialog unit 6/4 pixels across and 13/8 down.
 long DluToPixelsX(long dlu) { return (dlu * 6 + 2) / 4; }
+long DluToPixelsY(long dlu) { return (dlu * 13 + 4) / 8; }
 
 struct PictureUse {
     const char* image;
     const char* mask;  // nullptr when drawn without a mask
-    long controlX, controlWidth;  // dialog units
+    long controlX, controlWidth, controlY, controlHeight;  // dialog units
 };
 
 const PictureUse kPictures[] = {
-    {"info.bmp", nullptr, 7, 157},
-    {"post.bmp", "post_mask.bmp", 31, 293},
-    {"password.bmp", nullptr, 26, 101},
-    {"boot.bmp", nullptr, 23, 128},
-    {"display.bmp", "display_mask.bmp", 217, 97},
+    {"info.bmp", nullptr, 7, 157, 7, 181},
+    {"post.bmp", "post_mask.bmp", 31, 293, 48, 131},
+    {"password.bmp", nullptr, 26, 101, 40, 142},
+    {"boot.bmp", nullptr, 23, 128, 26, 154},
+    {"display.bmp", "display_mask.bmp", 217, 97, 24, 78},
 };
 
 TEST(PagePictures, AreFullTable256ColourBitmapsThatCopyUnscaledIntoTheirControls) {
@@ -326,10 +467,16 @@ TEST(PagePictures, AreFullTable256ColourBitmapsThatCopyUnscaledIntoTheirControls
             EXPECT_GT(p.layout.height, 0);
             EXPECT_EQ(fileBitsOffset, 14u + p.layout.bitsOffset);  // the program's offset and the file's agree
 
-            const long bySize = DluToPixelsX(use.controlWidth);
-            const long byEdges = DluToPixelsX(use.controlX + use.controlWidth) - DluToPixelsX(use.controlX);
-            EXPECT_EQ(ChoosePictureDrawing(p.layout.width, bySize), PictureDrawing::CopyUnscaled) << bySize;
-            EXPECT_EQ(ChoosePictureDrawing(p.layout.width, byEdges), PictureDrawing::CopyUnscaled) << byEdges;
+            const long widths[] = {DluToPixelsX(use.controlWidth),
+                                   DluToPixelsX(use.controlX + use.controlWidth) - DluToPixelsX(use.controlX)};
+            const long heights[] = {DluToPixelsY(use.controlHeight),
+                                    DluToPixelsY(use.controlY + use.controlHeight) - DluToPixelsY(use.controlY)};
+            for (long width : widths) {
+                for (long height : heights) {
+                    const PicturePlacement at96 = PlacePicture(p.layout.width, p.layout.height, width, height);
+                    EXPECT_FALSE(at96.scaled) << width << " x " << height;
+                }
+            }
         }
     }
 }

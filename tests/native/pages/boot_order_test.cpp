@@ -126,6 +126,69 @@ TEST(BootOrder, EveryDragKeepsTheSequenceAPermutationInStepWithTheList) {
     }
 }
 
+// The keyboard's moves on every entry of lists of every length, with and
+// without an unlisted CD-ROM: each acts only where it can, lands where it
+// says, moves the codes as the drag onto the same place does, and keeps the
+// unlisted code in its place.
+TEST(BootOrder, KeyboardMovesActWhereTheyCanAndMoveTheCodesAsADragDoes) {
+    const Codes devices = {0, 1, 3, 8, 5};
+    const struct {
+        BootMove move;
+        const char* name;
+    } moves[] = {{BootMove::Up, "up"}, {BootMove::Down, "down"}, {BootMove::ToTop, "to top"},
+                 {BootMove::ToBottom, "to bottom"}};
+    for (std::size_t length = 0; length <= devices.size(); ++length) {
+        for (bool withCd : {false, true}) {
+            Codes read(devices.begin(), devices.begin() + length);
+            if (withCd) read.insert(read.begin() + static_cast<long>(length / 2), kCdRomDevice);
+            BootList list;
+            list.fill(kBootListEnd);
+            std::copy(read.begin(), read.end(), list.begin());
+            const int count = static_cast<int>(length);
+            for (int entry = -1; entry <= count; ++entry) {
+                for (const auto& m : moves) {
+                    SCOPED_TRACE(testing::Message() << "length " << length << (withCd ? " with" : " without")
+                                                    << " CD-ROM, entry " << entry << " " << m.name);
+                    BootOrder order;
+                    order.Load(list, kCdRomDevice);
+                    const Codes before = Listed(order);
+                    const bool exists = entry >= 0 && entry < count;
+                    int expected = -1;
+                    if (exists && m.move == BootMove::Up && entry > 0) expected = entry - 1;
+                    if (exists && m.move == BootMove::Down && entry < count - 1) expected = entry + 1;
+                    if (exists && m.move == BootMove::ToTop && entry > 0) expected = 0;
+                    if (exists && m.move == BootMove::ToBottom && entry < count - 1) expected = count - 1;
+                    EXPECT_EQ(order.PlaceFor(entry, m.move), expected);
+
+                    const int to = order.Move(entry, m.move);
+                    ASSERT_EQ(to, expected);
+                    if (to < 0) {
+                        EXPECT_EQ(Listed(order), before) << "a move that cannot act changes nothing";
+                        continue;
+                    }
+                    Codes model = before;
+                    const std::uint8_t moved = model[static_cast<std::size_t>(entry)];
+                    model.erase(model.begin() + entry);
+                    model.insert(model.begin() + to, moved);
+                    EXPECT_EQ(Listed(order), model);
+                    if (withCd) {
+                        EXPECT_EQ(Sequence(order)[length / 2], kCdRomDevice) << "the unlisted CD-ROM moved";
+                    }
+                    // A drag reaches every place but the bottom: dropped on the
+                    // entry that will follow it, it makes the same sequence.
+                    const int dragTarget = to < entry ? to : to + 1;
+                    if (dragTarget < count) {
+                        BootOrder dragged;
+                        dragged.Load(list, kCdRomDevice);
+                        ASSERT_EQ(dragged.Drop(entry, dragTarget), to);
+                        EXPECT_EQ(dragged.sequence(), order.sequence());
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(BootOrder, AnUnlistedCdRomKeepsItsPlaceWhenTheLastEntryGoesToTheTop) {
     BootOrder order;
     order.Load(ListOf({0, 1, 2, 8}), kCdRomDevice);

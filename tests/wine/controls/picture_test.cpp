@@ -1,10 +1,12 @@
 // The page picture control drawing into real windows: copied pixel for pixel,
-// masked over the parent's background, stretched, or nothing at all.
+// masked over the parent's background, scaled smoothly, or nothing at all.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <vector>
 
 #include "controls/dib_layout.h"
+#include "controls/dib_scale.h"
 #include "controls/palette_bitmap_button.h"
 #include "res/resource.h"
 #include "tests/wine/controls/test_pictures.h"
@@ -229,18 +231,38 @@ TEST(PaletteBitmapButton, ShippedMaskedPicturesLetThePageShowThrough) {
     }
 }
 
-TEST(PaletteBitmapButton, NarrowerOrMuchWiderControlsStretchThePicture) {
+// Under large fonts the control outgrows its picture: the picture is scaled
+// by one factor across and down, smoothly, and centred; the rest is the page.
+TEST(PaletteBitmapButton, LargerControlsScaleThePictureByOneFactorSmoothlyAndCentred) {
     WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
-    Stage stage(16, 8);  // four times the 4 x 2 picture
+    Stage stage(16, 12);  // four times the 4 x 2 picture across, six times down
     stage.picture.LoadBitmaps(IDB_TEST_IMAGE, 0);
     int width = 0, height = 0;
     const std::vector<COLORREF> shown = stage.Shown(width, height);
-    const Picture expected = Decode(IDB_TEST_IMAGE);
-    for (int y = 0; y < 8; ++y) {
+    ASSERT_EQ(width, 16);
+
+    HMODULE module = ::GetModuleHandleA(nullptr);
+    HRSRC found = ::FindResourceA(module, MAKEINTRESOURCEA(IDB_TEST_IMAGE), MAKEINTRESOURCEA(2));
+    const auto* data = static_cast<const unsigned char*>(::LockResource(::LoadResource(module, found)));
+    const std::size_t size = ::SizeofResource(module, found);
+    const std::vector<std::uint32_t> smooth = tlw::ScaleDib(tlw::ParseDib(data, size), data, size, 16, 8);
+    ASSERT_EQ(smooth.size(), 16u * 8u);
+    const Picture own = Decode(IDB_TEST_IMAGE);
+    int blended = 0;
+    for (int y = 0; y < 12; ++y) {
         for (int x = 0; x < 16; ++x) {
-            ASSERT_EQ(shown[static_cast<std::size_t>(y * 16 + x)], expected.at(x / 4, y / 4)) << x << "," << y;
+            const COLORREF pixel = shown[static_cast<std::size_t>(y * 16 + x)];
+            if (y < 2 || y >= 10) {
+                ASSERT_EQ(pixel, kBackground) << "above or below the picture at " << x << "," << y;
+                continue;
+            }
+            const std::uint32_t v = smooth[static_cast<std::size_t>((y - 2) * 16 + x)];
+            ASSERT_EQ(pixel, RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF)) << x << "," << y;
+            blended += pixel != own.at(x / 4, (y - 2) / 4);
         }
     }
+    EXPECT_EQ(shown[2 * 16], own.at(0, 0)) << "the corner keeps its own colour";
+    EXPECT_GT(blended, 0) << "scaled by repeating pixels, not smoothly";
 }
 
 TEST(PaletteBitmapButton, MissingResourceDrawsNothingAndTheButtonTextNeverShows) {
