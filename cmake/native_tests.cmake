@@ -12,6 +12,7 @@ include(GoogleTest)
 add_executable(native_tests
   tests/native/bios/register_frame_test.cpp
   tests/native/bios/bios_call_test.cpp
+  tests/native/bios/catalogue_test.cpp
   tests/native/bios/shell_calls_test.cpp
   tests/native/bios/info_calls_test.cpp
   tests/native/bios/boot_calls_test.cpp

@@ -1,5 +1,5 @@
-// The boot, POST and fan calls' register values, the options byte's
-// read-modify-write, and their decoding.
+// The boot, POST and fan calls: the options byte's read-modify-write, the
+// boot list by address, and their decoding.
 #include "bios/boot_calls.h"
 
 #include <gtest/gtest.h>
@@ -123,22 +123,6 @@ TEST(BootCalls, ReadsDecodeTheirBitsAndBytes) {
     EXPECT_EQ(fan, 0xEE);
     EXPECT_EQ(hdd, 0xEE);
     EXPECT_EQ(on, 0xEE) << "a failed call writes no out-parameter";
-}
-
-TEST(BootCalls, WritesSendTheirValues) {
-    test::ScriptedChannel channel;
-    EXPECT_TRUE(EnableFan(true));
-    EXPECT_TRUE(EnableFan(false));
-    EXPECT_TRUE(SetHddBootSeq(2));
-    ASSERT_EQ(channel.sent.size(), 3u);
-    EXPECT_EQ(channel.sent[0].call, "EnableFan");
-    EXPECT_EQ(channel.sent[0].frame.eax, 0x9611u);
-    EXPECT_EQ(channel.sent[0].frame.ebx, 0x0128u);
-    EXPECT_EQ(channel.sent[1].frame.ebx, 0x0028u);
-    EXPECT_EQ(channel.sent[2].call, "SetBootSeq");
-    EXPECT_EQ(channel.sent[2].frame.eax, 0x9610u);
-    EXPECT_EQ(channel.sent[2].frame.ebx, 0x0317u);
-    EXPECT_EQ(channel.sent[2].frame.edx, 2u);
 }
 
 TEST(BootCalls, TheBootListTravelsByAddressBothWays) {

@@ -1,4 +1,4 @@
-// The shell-side calls' register values, argument order and decoding.
+// The shell-side calls' buffers and decoding.
 #include "bios/shell_calls.h"
 
 #include <gtest/gtest.h>
@@ -8,51 +8,6 @@
 
 namespace tlw {
 namespace {
-
-struct Expected {
-    const char* call;
-    std::uint32_t eax, ebx, ecx;
-};
-
-TEST(ShellCalls, SendTheirRegisterValues) {
-    test::ScriptedChannel channel;
-    std::uint8_t ah = 0;
-    std::uint16_t revision = 0;
-    const std::uint8_t codes[3] = {0x1E, 0x30, 0x2E};
-    ZEFACheck(ah, revision);
-    SetHotkeyButton(1);
-    SetHotkeyButton(0);
-    CMOSChecksum(ah, 1);
-    LoadSetupDefault();
-    SetChkSetupPasswd(ah, 3, codes, 3);
-    SetChkSetupPasswd(ah, 2, codes, 2);
-    AskSetupPasswd(ah);
-    SetPowerButtonAction(2, 3);
-    SetPowerButtonAction(0, 0);
-    SetPowerButtonAction(1, 0x83);
-
-    const Expected expected[] = {
-        {"ZEFACheck", 0x9610, 0x0000, 0},
-        {"SetHotkeyButton", 0x9612, 0x0105, 0},
-        {"SetHotkeyButton", 0x9612, 0x0005, 0},
-        {"CMOSChecksum", 0x9610, 0x0112, 0},
-        {"LoadSetupDefault", 0x9610, 0x0014, 0},
-        {"SetChkSetupPasswd", 0x9610, 0x0308, 3},
-        {"SetChkSetupPasswd", 0x9610, 0x0208, 2},
-        {"AskSetupPasswd", 0x9610, 0x0108, 0},
-        {"SetPowerButtonAction", 0x9612, 0x0127, 0x0203},
-        {"SetPowerButtonAction", 0x9612, 0x0127, 0x0000},
-        {"SetPowerButtonAction", 0x9612, 0x0127, 0x0183},
-    };
-    ASSERT_EQ(channel.sent.size(), std::size(expected));
-    for (std::size_t i = 0; i < std::size(expected); ++i) {
-        SCOPED_TRACE(expected[i].call);
-        EXPECT_EQ(channel.sent[i].call, expected[i].call);
-        EXPECT_EQ(channel.sent[i].frame.eax, expected[i].eax);
-        EXPECT_EQ(channel.sent[i].frame.ebx, expected[i].ebx);
-        EXPECT_EQ(channel.sent[i].frame.ecx, expected[i].ecx);
-    }
-}
 
 TEST(ShellCalls, PasswordCheckLendsTheCodesForTheRequest) {
     test::ScriptedChannel channel;
