@@ -7,17 +7,6 @@
 namespace tlw::test {
 namespace {
 
-std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
-    std::size_t at = 0;
-    while ((at = text.find_first_not_of(' ', at)) != std::string::npos) {
-        const std::size_t end = text.find(' ', at);
-        words.push_back(text.substr(at, end - at));
-        at = end;
-    }
-    return words;
-}
-
 bool Hex32(const std::string& word, const char* name, std::uint32_t& value) {
     const std::string prefix = std::string(name) + "=";
     if (word.size() != prefix.size() + 8 || word.compare(0, prefix.size(), prefix) != 0) return false;
@@ -44,6 +33,17 @@ bool Bytes(const std::string& hex, std::vector<std::uint8_t>& bytes) {
 }
 
 }  // namespace
+
+std::vector<std::string> Words(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while ((at = text.find_first_not_of(' ', at)) != std::string::npos) {
+        const std::size_t end = text.find(' ', at);
+        words.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
 
 bool ParseRequestLine(const std::string& line, LoggedRequest& request) {
     const std::vector<std::string> words = Words(line);

@@ -27,9 +27,8 @@ struct LoggedRequest {
     bool StatusOk() const { return answered && out.status != kBiosRefused; }
 };
 
-// Reads one request log line; false for the log's other lines (RESTART,
-// DmiProxy, STATE NOT ...) and anything that does not read as a request.
-bool ParseRequestLine(const std::string& line, LoggedRequest& request);
+// The words of `text`, split at spaces.
+std::vector<std::string> Words(const std::string& text);
 
 // Reads one request log line; false for the log's other lines (RESTART,
 // DmiProxy, STATE NOT ...) and anything that does not read as a request.

@@ -11,16 +11,7 @@
 namespace tlw::monkey {
 namespace {
 
-std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
-    std::size_t at = 0;
-    while ((at = text.find_first_not_of(' ', at)) != std::string::npos) {
-        const std::size_t end = text.find(' ', at);
-        words.push_back(text.substr(at, end - at));
-        at = end;
-    }
-    return words;
-}
+using test::Words;
 
 std::string HexText(const std::vector<std::uint8_t>& bytes) {
     std::string text;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "bios/buffer_lease.h"
+#include "bios/shell_calls.h"
 #include "tests/native/bios/scripted_driver.h"
 
 namespace tlw {
@@ -16,21 +17,28 @@ RegisterFrame Answer(std::uint32_t status, std::uint8_t ah) {
     return out;
 }
 
-TEST(PasswordCalls, LendTheCodesForTheRequestOnly) {
-    test::ScriptedChannel channel;
-    const std::uint8_t codes[9] = {0x1E, 0x30, 0x02, 0x03, 0x04};
-    std::vector<std::uint8_t> seen;
-    channel.driver().answer = [&](const RegisterFrame& in) {
-        if (const std::uint8_t* memory = LentMemory(in.esi, in.ecx)) seen.assign(memory, memory + in.ecx);
-        RegisterFrame out = in;
-        out.eax &= 0xFFFF00FF;
-        return out;
-    };
-    std::uint8_t ah = 0xFF;
-    EXPECT_TRUE(SetChkPowerOnPasswd(ah, 2, codes, 5));
-    EXPECT_EQ(seen, std::vector<std::uint8_t>(codes, codes + 5)) << "the BIOS reads the first `count` codes";
-    EXPECT_EQ(ah, 0);
-    EXPECT_EQ(LentMemory(channel.last().esi, 1), nullptr) << "the lease outlived the request";
+TEST(PasswordCalls, BothPasswordsLendTheirCodesForTheRequestOnly) {
+    using Call = bool (*)(std::uint8_t&, std::uint8_t, const std::uint8_t*, std::uint16_t);
+    const struct {
+        Call call;
+        std::uint8_t operation;  // a check, a new password
+    } cases[] = {{SetChkSetupPasswd, 3}, {SetChkPowerOnPasswd, 2}};
+    for (const auto& c : cases) {
+        test::ScriptedChannel channel;
+        const std::uint8_t codes[9] = {0x1E, 0x30, 0x02, 0x03, 0x04};
+        std::vector<std::uint8_t> seen;
+        channel.driver().answer = [&](const RegisterFrame& in) {
+            if (const std::uint8_t* memory = LentMemory(in.esi, in.ecx)) seen.assign(memory, memory + in.ecx);
+            RegisterFrame out = in;
+            out.eax &= 0xFFFF00FF;
+            return out;
+        };
+        std::uint8_t ah = 0xFF;
+        EXPECT_TRUE(c.call(ah, c.operation, codes, 5));
+        EXPECT_EQ(seen, std::vector<std::uint8_t>(codes, codes + 5)) << "the BIOS reads the first `count` codes";
+        EXPECT_EQ(ah, 0);
+        EXPECT_EQ(LentMemory(channel.last().esi, 1), nullptr) << "the lease outlived the request";
+    }
 }
 
 TEST(PasswordCalls, AhRuleCallsDeliverAhWhateverTheStatus) {

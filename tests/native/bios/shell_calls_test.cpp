@@ -1,31 +1,12 @@
-// The shell-side calls' buffers and decoding.
+// The shell-side calls' decoding.
 #include "bios/shell_calls.h"
 
 #include <gtest/gtest.h>
 
-#include "bios/buffer_lease.h"
 #include "tests/native/bios/scripted_driver.h"
 
 namespace tlw {
 namespace {
-
-TEST(ShellCalls, PasswordCheckLendsTheCodesForTheRequest) {
-    test::ScriptedChannel channel;
-    const std::uint8_t codes[9] = {0x1E, 0x30, 0x2E, 0x20, 0x12};
-    std::vector<std::uint8_t> seen;
-    channel.driver().answer = [&](const RegisterFrame& in) {
-        const std::uint8_t* memory = LentMemory(in.esi, in.ecx);
-        if (memory) seen.assign(memory, memory + in.ecx);
-        RegisterFrame out = in;
-        out.eax &= 0xFFFF00FF;
-        return out;
-    };
-    std::uint8_t ah = 0xFF;
-    EXPECT_TRUE(SetChkSetupPasswd(ah, 3, codes, 5));
-    EXPECT_EQ(seen, std::vector<std::uint8_t>(codes, codes + 5));
-    EXPECT_EQ(ah, 0);
-    EXPECT_EQ(LentMemory(channel.last().esi, 1), nullptr) << "lease outlived the request";
-}
 
 TEST(ShellCalls, PlatformCheckDeliversAhEvenWhenRefused) {
     test::ScriptedChannel channel;
