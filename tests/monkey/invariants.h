@@ -20,12 +20,14 @@
 #include <vector>
 
 #include "bios/register_frame.h"
+#include "pages/page_table.h"
+#include "res/resource.h"
 
 namespace tlw::monkey {
 
 // The display device page's index in the sheet: what the user does there
 // acts on the BIOS at once.
-constexpr int kDisplayPage = 4;
+inline const int kDisplayPage = tlw::PageIndexOf(IDD_DISPLAY_PAGE);
 
 struct LoggedRequest {
     std::string call;
