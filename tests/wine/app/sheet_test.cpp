@@ -381,10 +381,12 @@ TEST_F(ProgramPages, EveryPageStartsFromItsRowFindsTheSheetAndOKWithoutChangesWr
         for (int i = 0; i < static_cast<int>(tlw::PageCount()); ++i) {
             HWND page = ShowPage(sheet, i);
             hosts.push_back(CPageHost::Of(page));
-            // The title is the row's caption; each text of the row is its
-            // string (a level's label goes on with the level it shows).
+            // The title, where the template has one, is the row's caption;
+            // each text of the row is its string (a level's label goes on
+            // with the level it shows).
             const tlw::PageRow& row = tlw::PageTable()[i];
-            std::vector<std::pair<int, UINT>> texts = {{IDC_PAGE_TITLE, row.captionId}};
+            std::vector<std::pair<int, UINT>> texts;
+            if (::GetDlgItem(page, IDC_PAGE_TITLE)) texts.push_back({IDC_PAGE_TITLE, row.captionId});
             for (const tlw::PageText& text : row.texts) texts.push_back({text.control, text.text});
             for (const auto& [control, text] : texts) {
                 const std::string shown = TextOf(::GetDlgItem(page, control)), wanted = win::LoadText(text);
