@@ -13,18 +13,13 @@
 #include "app/system_restart.h"
 #include "app/tallowin_app.h"
 #include "bios/shell_calls.h"
-#include "pages/boot/post_page.h"
-#include "pages/boot/startup_page.h"
-#include "pages/display/display_page.h"
-#include "pages/info/info_viewer_page.h"
-#include "pages/password/password_page.h"
+#include "pages/apply_order.h"
+#include "pages/page_maker.h"
 #include "res/resource.h"
 #include "win/help.h"
 #include "win/resources.h"
 
 namespace {
-
-constexpr std::uint8_t kChecksumMode = 1;
 
 BYTE RunningWindows2000OrLater() {
     OSVERSIONINFOA version = {};
@@ -45,16 +40,12 @@ BOOL CALLBACK ForwardPaletteMessage(HWND child, LPARAM data) {
     return TRUE;
 }
 
-void RecomputeChecksum() {
-    std::uint8_t ah = 0;
-    tlw::CMOSChecksum(ah, kChecksumMode);
-}
-
 }  // namespace
 
 CAllControlsSheet::Pages CAllControlsSheet::ProgramPages() {
-    return {std::make_unique<CInfoViewerPage>(), std::make_unique<CPostPage>(), std::make_unique<CStartupPage>(),
-            std::make_unique<CPasswordPage>(), std::make_unique<CDisplayPage>()};
+    Pages pages(tlw::PageCount());
+    for (std::size_t page = 0; page < pages.size(); ++page) pages[page] = MakePage(tlw::PageTable()[page]);
+    return pages;
 }
 
 CAllControlsSheet::CAllControlsSheet(const std::string& caption, HWND parent, UINT firstPage)
@@ -115,10 +106,12 @@ void CAllControlsSheet::CenterOnWorkArea() const {
 }
 
 bool CAllControlsSheet::ApplyAllPages() {
-    bool needsRestart = false;
-    for (auto& page : pages_) needsRestart = page->ApplySettings() || needsRestart;
-    RecomputeChecksum();
-    return needsRestart;
+    // Every page, shown or not: a page never shown has nothing to write.
+    const auto apply = [this](std::size_t page, const tlw::PageRow&) {
+        const bool restart = page < pages_.size() && pages_[page]->ApplySettings();
+        return restart ? tlw::ApplyResult::AppliedNeedsRestart : tlw::ApplyResult::Nothing;
+    };
+    return tlw::ApplyInPageOrder(apply, [] { return tlw::ApplyResult::Nothing; }, tlw::Checksum::Always);
 }
 
 bool CAllControlsSheet::AskRestart() {
@@ -156,7 +149,7 @@ void CAllControlsSheet::LoadPrevious() {
     confirm.SetForm(CLoadSettingsDlg::kPreviousSettings);
     if (confirm.DoModal(hwnd_) != IDOK) return;
     for (auto& page : pages_) page->RestorePreviousSettings();
-    RecomputeChecksum();
+    tlw::RecomputeChecksum();
 }
 
 void CAllControlsSheet::ShowContextMenu(POINT at) {

@@ -1,13 +1,13 @@
-// The program's main window: the settings sheet with its five pages. It
+// The program's main window: the settings sheet with the pages of the page table. It
 // writes the pages' changes through their ApplySettings, has the BIOS redo its
 // checksum after each set of writes, and restarts Windows when a change needs it.
 #pragma once
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "pages/page_base.h"
 #include "pages/page_host.h"
@@ -15,10 +15,10 @@
 
 class CAllControlsSheet : public win::PropertySheet, public CPageHost {
 public:
-    static constexpr std::size_t kPageCount = 5;
-    using Pages = std::array<std::unique_ptr<CMyPropertyPage>, kPageCount>;
+    // One page per row of the page table, in its order.
+    using Pages = std::vector<std::unique_ptr<CMyPropertyPage>>;
 
-    // The sheet with the program's five pages.
+    // The sheet with the program's pages.
     CAllControlsSheet(const std::string& caption, HWND parent = nullptr, UINT firstPage = 0);
     CAllControlsSheet(UINT captionId, HWND parent = nullptr, UINT firstPage = 0);
     // The sheet over pages of the caller's choosing, which it then owns.

@@ -135,5 +135,5 @@ endif()
 # A monkey run's logs judged again: monkey_check <requests.log> <actions.log>.
 if(NOT WIN32)
   add_executable(monkey_check tests/monkey/check_run.cpp tests/monkey/invariants.cpp tests/common/logged_request.cpp)
-  target_link_libraries(monkey_check PRIVATE tlw_sim)
+  target_link_libraries(monkey_check PRIVATE tlw_sim tlw_page_models)
 endif()

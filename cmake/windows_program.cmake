@@ -41,6 +41,7 @@ add_library(tlw_app STATIC
   pages/page_base.cpp
   pages/page_host.cpp
   pages/settings_page.cpp
+  pages/page_maker.cpp
   app/load_settings_dlg.cpp
   app/restart_dlg.cpp
   app/about_dlg.cpp

@@ -10,6 +10,7 @@
 #include "ctl/json_text.h"
 #include "ctl/machine_settings.h"
 #include "ctl/settings_file.h"
+#include "pages/page_table.h"
 #include "pages/password/password_settings.h"
 #include "res/resource.h"
 #include "sim/file_system.h"
@@ -21,23 +22,6 @@ namespace {
 
 constexpr int kPasswordTries = 3;
 constexpr std::uint8_t kCheckPassword = 3;
-
-// The settings' page captions, for show's sections.
-struct Section {
-    unsigned captionId;
-    std::vector<SettingId> settings;
-};
-
-const std::vector<Section>& Sections() {
-    static const std::vector<Section> sections = {
-        {IDS_PAGE_INFORMATION, {SettingId::AssetTag}},
-        {IDS_PAGE_POST, {SettingId::FastBoot, SettingId::FanAlwaysOn}},
-        {IDS_PAGE_BOOT_SEQUENCE, {SettingId::BootOrder, SettingId::HddBoot}},
-        {IDS_PAGE_DISPLAY,
-         {SettingId::BootDisplay, SettingId::DisplayDevice, SettingId::Brightness, SettingId::Contrast}},
-    };
-    return sections;
-}
 
 // A value as read, for the console: a text's control characters escaped.
 std::string Shown(const SettingInfo& setting, const Reading& reading, const TextSource& texts) {
@@ -111,25 +95,28 @@ std::string ShowJson(const InfoRows& rows, const MachineSettings& machine, Passw
 
 std::string ShowText(const InfoRows& rows, const MachineSettings& machine, PasswordStates passwords,
                      const TextSource& texts) {
-    std::string out = "[" + texts.Text(IDS_PAGE_INFORMATION) + "]\n";
-    // The rows hold the DMI table's strings, whatever bytes the BIOS put there.
-    for (const InfoRow& row : rows) {
-        const std::string value = EscapedControls(row.value);
-        out += row.label.empty() ? "  " + value + "\n" : EscapedControls(row.label) + ": " + value + "\n";
-    }
     const auto enabled = [&](bool on) { return texts.Text(on ? IDS_ENABLED : IDS_DISABLED); };
-    for (const Section& section : Sections()) {
-        if (section.captionId != IDS_PAGE_INFORMATION) out += "\n[" + texts.Text(section.captionId) + "]\n";
-        for (SettingId id : section.settings) {
-            const SettingInfo& setting = InfoOf(id);
-            out += setting.name + std::string(" (") + LabelOf(setting, texts) +
-                   "): " + Shown(setting, machine.Current(id), texts) + "\n";
+    // One section per page, in the sheet's order; the information page's
+    // rows open the first.
+    std::string out;
+    for (const PageRow& page : PageTable()) {
+        out += (out.empty() ? "[" : "\n[") + texts.Text(page.captionId) + "]\n";
+        if (page.templateId == IDD_INFO_PAGE) {
+            // The rows hold the DMI table's strings, whatever bytes the BIOS put there.
+            for (const InfoRow& row : rows) {
+                const std::string value = EscapedControls(row.value);
+                out += row.label.empty() ? "  " + value + "\n" : EscapedControls(row.label) + ": " + value + "\n";
+            }
         }
-        // The password page sits between the boot sequence and the display.
-        if (section.captionId == IDS_PAGE_BOOT_SEQUENCE) {
-            out += "\n[" + texts.Text(IDS_PAGE_PASSWORD) + "]\n" + texts.Text(IDS_POWER_ON_PASSWORD_GROUP) + ": " +
-                   enabled(passwords.powerOn) + "\n" + texts.Text(IDS_SETUP_PASSWORD_GROUP) + ": " +
-                   enabled(passwords.setup) + "\n";
+        if (page.templateId == IDD_PASSWORD_PAGE) {
+            // What the page's dialogs open with: whether each password is set.
+            out += texts.Text(IDS_POWER_ON_PASSWORD_GROUP) + ": " + enabled(passwords.powerOn) + "\n" +
+                   texts.Text(IDS_SETUP_PASSWORD_GROUP) + ": " + enabled(passwords.setup) + "\n";
+        }
+        for (const SettingInfo& setting : Settings()) {
+            if (setting.page != page.templateId) continue;
+            out += setting.name + std::string(" (") + LabelOf(setting, texts) +
+                   "): " + Shown(setting, machine.Current(setting.id), texts) + "\n";
         }
     }
     return out;

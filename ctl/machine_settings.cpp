@@ -7,6 +7,7 @@
 #include "bios/machine_facts.h"
 #include "bios/shell_calls.h"
 #include "dmi/identity_rows.h"
+#include "pages/apply_order.h"
 #include "pages/boot/boot_settings.h"
 #include "pages/boot/post_settings.h"
 #include "pages/info/asset_tag_entry.h"
@@ -14,8 +15,6 @@
 
 namespace tlw::ctl {
 namespace {
-
-constexpr std::uint8_t kChecksumMode = 1;
 
 const Change* Find(const ChangeSet& changes, SettingId id) {
     for (const Change& change : changes) {
@@ -166,18 +165,19 @@ std::string MachineSettings::Check(SettingId id, const Value& value) {
         case SettingId::HddBoot:
             return hardDiskOffered_ ? "" : "cannot be set: the page offers it only while drive 0x82 is a hard disk";
         case SettingId::DisplayDevice:
-            // The external monitor, alone or with the panel, only once one is there.
-            if (value.number != kLcdPanelOnly && !CheckMonitorConnected()) return "needs a connected monitor";
+            if (NeedsMonitor(static_cast<std::uint8_t>(value.number)) && !CheckMonitorConnected()) {
+                return "needs a connected monitor";
+            }
             return "";
         case SettingId::Brightness:
             if (!brightnessOffered_) return "cannot be set: the BIOS reports no brightness range";
-            if (value.number < brightnessRange_.minimum || value.number > brightnessRange_.maximum) {
+            if (!brightnessRange_.Contains(value.number)) {
                 return "is outside the range the BIOS reports, " + RangeText(brightnessRange_);
             }
             return "";
         case SettingId::Contrast:
             if (!contrastOffered_) return "cannot be set: this panel has no contrast control";
-            if (value.number < contrastRange_.minimum || value.number > contrastRange_.maximum) {
+            if (!contrastRange_.Contains(value.number)) {
                 return "is outside the range the BIOS reports, " + RangeText(contrastRange_);
             }
             return "";
@@ -186,10 +186,17 @@ std::string MachineSettings::Check(SettingId id, const Value& value) {
     }
 }
 
-bool WriteChanges(const ChangeSet& changes) {
-    ApplyResult result = ApplyResult::Nothing;
+namespace {
 
-    if (const Change* tag = Find(changes, SettingId::AssetTag)) {
+// The changes of one page, written through its model as its Apply writes
+// them; Nothing, and no request, when none of its settings changes.
+ApplyResult WritePage(const PageRow& page, const ChangeSet& changes) {
+    const auto change = [&](SettingId id) {
+        const Change* found = Find(changes, id);
+        return found && InfoOf(id).page == page.templateId ? found : nullptr;
+    };
+    ApplyResult result = ApplyResult::Nothing;
+    if (const Change* tag = change(SettingId::AssetTag)) {
         IdentitySettings identity;
         identity.Load();
         identity.entry().newTag = tag->value.text;
@@ -198,8 +205,8 @@ bool WriteChanges(const ChangeSet& changes) {
         result |= identity.Apply();
     }
 
-    const Change* fastBoot = Find(changes, SettingId::FastBoot);
-    const Change* fan = Find(changes, SettingId::FanAlwaysOn);
+    const Change* fastBoot = change(SettingId::FastBoot);
+    const Change* fan = change(SettingId::FanAlwaysOn);
     if (fastBoot || fan) {
         PostSettings post;
         post.Load();
@@ -208,8 +215,8 @@ bool WriteChanges(const ChangeSet& changes) {
         result |= post.Apply();
     }
 
-    const Change* order = Find(changes, SettingId::BootOrder);
-    const Change* hardDisk = Find(changes, SettingId::HddBoot);
+    const Change* order = change(SettingId::BootOrder);
+    const Change* hardDisk = change(SettingId::HddBoot);
     if (order || hardDisk) {
         BootSettings boot;
         boot.Load();
@@ -221,20 +228,20 @@ bool WriteChanges(const ChangeSet& changes) {
         result |= boot.Apply();
     }
 
-    if (const Change* bootDisplay = Find(changes, SettingId::BootDisplay)) {
+    if (const Change* bootDisplay = change(SettingId::BootDisplay)) {
         BootDisplaySettings display;
         display.Load();
         display.Choose(static_cast<std::uint8_t>(bootDisplay->value.number));
         result |= display.Apply();
     }
-    if (const Change* device = Find(changes, SettingId::DisplayDevice)) {
+    if (const Change* device = change(SettingId::DisplayDevice)) {
         DisplaySwitch display;
         display.Read();
         display.Choose(static_cast<std::uint8_t>(device->value.number));
         result |= ApplyResult::Applied;
     }
-    const Change* brightness = Find(changes, SettingId::Brightness);
-    const Change* contrast = Find(changes, SettingId::Contrast);
+    const Change* brightness = change(SettingId::Brightness);
+    const Change* contrast = change(SettingId::Contrast);
     if (brightness || contrast) {
         PanelLevels levels;
         if (levels.ReadRanges()) levels.ReadPanelType();
@@ -242,7 +249,12 @@ bool WriteChanges(const ChangeSet& changes) {
         if (contrast) levels.Send(PanelLevel::Contrast, contrast->value.number);
         result |= ApplyResult::Applied;
     }
+    return result;
+}
 
+// The writes of no page: the button actions, then the hotkey button.
+ApplyResult WriteShell(const ChangeSet& changes) {
+    ApplyResult result = ApplyResult::Nothing;
     constexpr SettingId kButtons[] = {SettingId::LidButtonAction, SettingId::PowerButtonAction,
                                       SettingId::SleepButtonAction};
     for (std::uint8_t button = 0; button < 3; ++button) {
@@ -255,12 +267,15 @@ bool WriteChanges(const ChangeSet& changes) {
         SetHotkeyButton(hotkey->value.number ? 1 : 0);
         result |= ApplyResult::Applied;
     }
+    return result;
+}
 
-    if (result != ApplyResult::Nothing) {
-        std::uint8_t ah = 0;
-        CMOSChecksum(ah, kChecksumMode);
-    }
-    return NeedsRestart(result);
+}  // namespace
+
+bool WriteChanges(const ChangeSet& changes) {
+    // The console writes nothing it was not asked to: no checksum without a write.
+    return ApplyInPageOrder([&](std::size_t, const PageRow& page) { return WritePage(page, changes); },
+                            [&] { return WriteShell(changes); }, Checksum::AfterWrites);
 }
 
 InfoRows InformationRows(const TextSource& texts, bool windows2000) {

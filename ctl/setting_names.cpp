@@ -71,33 +71,34 @@ std::string Trimmed(const std::string& text) {
 
 const std::vector<SettingInfo>& Settings() {
     static const std::vector<SettingInfo> settings = {
-        {SettingId::AssetTag, "asset_tag", ValueKind::Text, IDS_DMI_ASSET_TAG, "", true, {}},
-        {SettingId::FastBoot, "fast_boot", ValueKind::OnOff, IDS_ENABLE_FAST_BOOT, "", true, {}},
-        {SettingId::FanAlwaysOn, "fan_always_on", ValueKind::OnOff, IDS_FAN_ALWAYS_ON, "", true, {}},
-        {SettingId::BootOrder, "boot_order", ValueKind::List, IDS_PAGE_BOOT_SEQUENCE, "", true, {}},
-        {SettingId::HddBoot, "hdd_boot", ValueKind::Choice, IDS_HDD_BOOT_GROUP, "", true,
+        {SettingId::AssetTag, "asset_tag", IDD_INFO_PAGE, ValueKind::Text, IDS_DMI_ASSET_TAG, "", true, {}},
+        {SettingId::FastBoot, "fast_boot", IDD_POST_PAGE, ValueKind::OnOff, IDS_ENABLE_FAST_BOOT, "", true, {}},
+        {SettingId::FanAlwaysOn, "fan_always_on", IDD_POST_PAGE, ValueKind::OnOff, IDS_FAN_ALWAYS_ON, "", true, {}},
+        {SettingId::BootOrder, "boot_order", IDD_BOOT_PAGE, ValueKind::List, IDS_PAGE_BOOT_SEQUENCE, "", true, {}},
+        {SettingId::HddBoot, "hdd_boot", IDD_BOOT_PAGE, ValueKind::Choice, IDS_HDD_BOOT_GROUP, "", true,
          {{0, IDS_PRIMARY_HDD, ""}, {2, IDS_SECONDARY_HDD, ""}}},
-        {SettingId::BootDisplay, "boot_display", ValueKind::Choice, IDS_BOOT_DISPLAY_GROUP, "", true,
+        {SettingId::BootDisplay, "boot_display", IDD_DISPLAY_PAGE, ValueKind::Choice, IDS_BOOT_DISPLAY_GROUP, "", true,
          {{kBootAutoDetect, IDS_DISPLAY_AUTO, ""}, {kBootBothDisplays, IDS_DISPLAY_BOTH, ""}}},
-        {SettingId::DisplayDevice, "display_device", ValueKind::Choice, IDS_SWITCH_DISPLAY_GROUP, "", true,
+        {SettingId::DisplayDevice, "display_device", IDD_DISPLAY_PAGE, ValueKind::Choice, IDS_SWITCH_DISPLAY_GROUP, "", true,
          {{kLcdPanelOnly, IDS_LCD_PANEL_ONLY, ""},
           {kExternalMonitorOnly, IDS_EXTERNAL_MONITOR, ""},
           {kBothDisplays, IDS_DISPLAY_BOTH, ""}}},
-        {SettingId::Brightness, "brightness", ValueKind::Level, IDS_BRIGHTNESS, "", true, {}},
-        {SettingId::Contrast, "contrast", ValueKind::Level, IDS_CONTRAST, "", true, {}},
-        {SettingId::LidButtonAction, "lid_button_action", ValueKind::Choice, 0, "Lid button action", false,
+        {SettingId::Brightness, "brightness", IDD_DISPLAY_PAGE, ValueKind::Level, IDS_BRIGHTNESS, "", true, {}},
+        {SettingId::Contrast, "contrast", IDD_DISPLAY_PAGE, ValueKind::Level, IDS_CONTRAST, "", true, {}},
+        {SettingId::LidButtonAction, "lid_button_action", 0, ValueKind::Choice, 0, "Lid button action", false,
          kButtonActions},
-        {SettingId::PowerButtonAction, "power_button_action", ValueKind::Choice, 0, "Power button action", false,
+        {SettingId::PowerButtonAction, "power_button_action", 0, ValueKind::Choice, 0, "Power button action", false,
          kButtonActions},
-        {SettingId::SleepButtonAction, "sleep_button_action", ValueKind::Choice, 0, "Sleep button action", false,
+        {SettingId::SleepButtonAction, "sleep_button_action", 0, ValueKind::Choice, 0, "Sleep button action", false,
          kButtonActions},
-        {SettingId::HotkeyButton, "hotkey_button", ValueKind::OnOff, 0, "Hotkey button", false, {}},
+        {SettingId::HotkeyButton, "hotkey_button", 0, ValueKind::OnOff, 0, "Hotkey button", false, {}},
     };
     return settings;
 }
 
 const SettingInfo* FindSetting(const std::string& name) {
     const std::string lower = Lower(name);
+    if (lower == "boot_sequence") return &InfoOf(SettingId::BootOrder);
     for (const SettingInfo& setting : Settings()) {
         if (lower == setting.name) return &setting;
     }

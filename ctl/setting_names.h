@@ -47,6 +47,9 @@ struct ChoiceWord {
 struct SettingInfo {
     SettingId id;
     const char* name;
+    // The template of the page that shows it (pages/page_table.h); 0 for the
+    // settings of no page, the button actions and the hotkey button.
+    unsigned page;
     ValueKind kind;
     // The string id of the label the pages show beside it; 0: `label`.
     unsigned labelId;
@@ -62,7 +65,8 @@ struct SettingInfo {
 // the shell's button actions and hotkey button.
 const std::vector<SettingInfo>& Settings();
 // The setting named `name`, in any case (the list's names are lower case);
-// null when none.
+// null when none. The state file's name of the boot order, boot_sequence,
+// names it too, so that a line copied from there is understood.
 const SettingInfo* FindSetting(const std::string& name);
 const SettingInfo& InfoOf(SettingId id);
 

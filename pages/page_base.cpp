@@ -5,6 +5,9 @@
 #include "res/resource.h"
 #include "win/resources.h"
 
+CMyPropertyPage::CMyPropertyPage(const tlw::PageRow& row)
+    : win::PropertyPage(row.templateId, win::LoadText(row.captionId)), row_(&row) {}
+
 CMyPropertyPage::CMyPropertyPage(UINT templateId, UINT captionId)
     : win::PropertyPage(templateId, win::LoadText(captionId)) {}
 
@@ -24,7 +27,22 @@ void CMyPropertyPage::MarkModified(bool modified) {
 bool CMyPropertyPage::OnInit() {
     // The caption's question-mark button.
     ::SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
+    MakeTitleFont();
+    if (HWND title = Item(IDC_PAGE_TITLE)) {
+        ::SetWindowTextA(title, caption().c_str());
+        if (titleFont_) ::SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), TRUE);
+    }
+    if (row_) {
+        picture_.Bind(hwnd_, row_->pictureControl);
+        picture_.LoadBitmaps(row_->pictureId, row_->maskId);
+        for (const tlw::PageText& text : row_->texts) SetControlText(text.control, text.text);
+    }
+    InitControls();
+    FillControls();
+    return true;
+}
 
+void CMyPropertyPage::MakeTitleFont() {
     // The title: the page's own dialog font, 30 pixels high where that font's
     // characters are 13 (8 points at 96 DPI), and as much larger as they are
     // under large fonts, so that it stays a heading over the page's text.
@@ -56,11 +74,6 @@ bool CMyPropertyPage::OnInit() {
         }
         titleFont_.Reset(::CreateFontIndirectA(&titleFontDescription_));
     }
-    if (HWND title = Item(IDC_PAGE_TITLE)) {
-        ::SetWindowTextA(title, caption().c_str());
-        if (titleFont_) ::SendMessageA(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), TRUE);
-    }
-    return true;
 }
 
 void CMyPropertyPage::OnHelp() { ShowHelp(hwnd_, templateId()); }

@@ -10,7 +10,11 @@
 
 class CSettingsPage : public CMyPropertyPage {
 public:
-    using CMyPropertyPage::CMyPropertyPage;
+    // The page of `row` over `model`, a member of the derived page, which is
+    // made after this base: the base only keeps the reference.
+    CSettingsPage(const tlw::PageRow& row, tlw::SettingsModel& model) : CMyPropertyPage(row), model_(model) {}
+    CSettingsPage(UINT templateId, UINT captionId, tlw::SettingsModel& model)
+        : CMyPropertyPage(templateId, captionId), model_(model) {}
 
     // Applies the model when the page is marked modified (a page never shown
     // never is, and writes nothing); true when what it wrote needs a restart.
@@ -22,12 +26,14 @@ public:
     void SetPageModified(bool modified) override { MarkModified(modified); }
 
 protected:
-    // The page's model, a member of the page.
-    virtual tlw::SettingsModel& model() = 0;
+    tlw::SettingsModel& model() { return model_; }
     // Puts the model's values into the controls.
     virtual void ShowSettings() = 0;
 
-    // Reads the BIOS into the model and shows it: the page's OnInit calls it
-    // once its controls are ready.
+    // Reads the BIOS into the model and shows it, once the controls are ready.
+    void FillControls() override { ReadSettings(); }
     void ReadSettings();
+
+private:
+    tlw::SettingsModel& model_;
 };

@@ -3,20 +3,10 @@
 
 #include "res/resource.h"
 
-CPostPage::CPostPage() : CSettingsPage(IDD_POST_PAGE, IDS_PAGE_POST) {}
-
-bool CPostPage::OnInit() {
-    CSettingsPage::OnInit();
+void CPostPage::InitControls() {
     // Fast POST follows the BIOS, but the user never sees it.
     ShowItem(IDC_POST_FAST_POST, false);
     EnableItem(IDC_POST_FAST_POST, false);
-    m_picture.Bind(hwnd_, IDC_POST_PICTURE);
-    m_picture.LoadBitmaps(IDB_POST_PICTURE, IDB_POST_MASK);
-    SetControlText(IDC_POST_SIMPLE_BOOT, IDS_ENABLE_FAST_BOOT);
-    SetControlText(IDC_POST_FAN_ALWAYS_ON, IDS_FAN_ALWAYS_ON);
-    SetControlText(IDC_POST_FAST_POST, IDS_ENABLE_QUIET_BOOT);
-    ReadSettings();
-    return true;
 }
 
 void CPostPage::ShowSettings() {

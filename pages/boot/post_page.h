@@ -3,26 +3,23 @@
 // as does the hotkey beep box.
 #pragma once
 
-#include "controls/palette_bitmap_button.h"
 #include "pages/boot/post_settings.h"
 #include "pages/settings_page.h"
 
 class CPostPage : public CSettingsPage {
 public:
-    CPostPage();
+    explicit CPostPage(const tlw::PageRow& row) : CSettingsPage(row, m_settings) {}
 
     // The BIOS's boxes again, with fast POST enabled while fast boot is off.
     void RestorePreviousSettings() override;
 
 protected:
-    bool OnInit() override;
+    void InitControls() override;
     bool OnCommand(int id, int code, HWND control) override;
-    tlw::SettingsModel& model() override { return m_settings; }
     void ShowSettings() override;
 
 private:
     bool Checked(int id) const;
 
-    CPaletteBitmapButton m_picture;
     tlw::PostSettings m_settings;
 };

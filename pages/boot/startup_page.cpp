@@ -5,20 +5,11 @@
 #include "win/accessible.h"
 #include "win/resources.h"
 
-CStartupPage::CStartupPage() : CSettingsPage(IDD_BOOT_PAGE, IDS_PAGE_BOOT_SEQUENCE) {}
-
-bool CStartupPage::OnInit() {
-    CSettingsPage::OnInit();
-    m_picture.Bind(hwnd_, IDC_BOOT_PICTURE);
-    m_picture.LoadBitmaps(IDB_BOOT_PICTURE, 0);
-    SetControlText(IDC_BOOT_ORDER_GROUP, IDS_BOOT_ORDER_GROUP);
-    SetControlText(IDC_HDD_BOOT_GROUP, IDS_HDD_BOOT_GROUP);
+void CStartupPage::InitControls() {
     m_list.Bind(hwnd_, IDC_BOOT_ORDER_LIST, m_settings.order());
     m_hardDisk.Attach(Item(IDC_HDD_BOOT_COMBO));
     // No text labels the box but the group box around it.
     win::NameFromLabel(m_hardDisk, Item(IDC_HDD_BOOT_GROUP));
-    ReadSettings();
-    return true;
 }
 
 void CStartupPage::ShowSettings() {

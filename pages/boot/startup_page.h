@@ -3,7 +3,6 @@
 // 0x82 is a hard disk.
 #pragma once
 
-#include "controls/palette_bitmap_button.h"
 #include "pages/boot/boot_order_list_box.h"
 #include "pages/boot/boot_settings.h"
 #include "pages/settings_page.h"
@@ -11,13 +10,12 @@
 
 class CStartupPage : public CSettingsPage {
 public:
-    CStartupPage();
+    explicit CStartupPage(const tlw::PageRow& row) : CSettingsPage(row, m_settings) {}
 
 protected:
-    bool OnInit() override;
+    void InitControls() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    tlw::SettingsModel& model() override { return m_settings; }
     void ShowSettings() override;
 
 private:
@@ -26,7 +24,6 @@ private:
     // by a key or the list's context menu).
     void OrderChanged();
 
-    CPaletteBitmapButton m_picture;
     CBootOrderListBox m_list;
     win::ComboBox m_hardDisk;
     tlw::BootSettings m_settings;

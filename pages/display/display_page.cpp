@@ -33,24 +33,7 @@ constexpr int kArrowStep = 1;
 
 }  // namespace
 
-CDisplayPage::CDisplayPage() : CSettingsPage(IDD_DISPLAY_PAGE, IDS_PAGE_DISPLAY) {}
-
-bool CDisplayPage::OnInit() {
-    CSettingsPage::OnInit();
-    m_picture.Bind(hwnd_, IDC_DISPLAY_PICTURE);
-    m_picture.LoadBitmaps(IDB_DISPLAY_PICTURE, IDB_DISPLAY_MASK);
-    static const struct {
-        int control;
-        UINT text;
-    } kTexts[] = {
-        {IDC_BOOT_DISPLAY_GROUP, IDS_BOOT_DISPLAY_GROUP}, {IDC_BOOT_DISPLAY_AUTO, IDS_DISPLAY_AUTO},
-        {IDC_BOOT_DISPLAY_BOTH, IDS_DISPLAY_BOTH},        {IDC_DISPLAY_DEVICE_GROUP, IDS_SWITCH_DISPLAY_GROUP},
-        {IDC_DISPLAY_LCD_ONLY, IDS_LCD_PANEL_ONLY},       {IDC_DISPLAY_EXTERNAL_ONLY, IDS_EXTERNAL_MONITOR},
-        {IDC_DISPLAY_BOTH, IDS_DISPLAY_BOTH},             {IDC_BRIGHTNESS_LABEL, IDS_BRIGHTNESS},
-        {IDC_CONTRAST_LABEL, IDS_CONTRAST},
-    };
-    for (const auto& t : kTexts) SetControlText(t.control, t.text);
-
+void CDisplayPage::InitControls() {
     // What the panel offers is settled first: a level without a usable range,
     // or contrast on a panel without its control, stays hidden for good.
     panelLevels_.ReadRanges();
@@ -68,16 +51,17 @@ bool CDisplayPage::OnInit() {
         trackBar.SetPageSize(kPageStep);
         trackBar.SetLineSize(kArrowStep);
     }
+}
 
-    ReadSettings();
+void CDisplayPage::FillControls() {
+    CSettingsPage::FillControls();
     if (const auto device = displaySwitch_.Read()) ShowDisplayDevice(*device);
-    return true;
 }
 
 // The boot display button of the code the last read gave; 0 when the read
 // failed or gave a code without a button: the buttons then stay as they are.
 int CDisplayPage::BootDisplayButtonRead() const {
-    const auto code = bootDisplay_.lastRead();
+    const auto code = m_settings.lastRead();
     if (!code) return 0;
     return *code == tlw::kBootAutoDetect ? IDC_BOOT_DISPLAY_AUTO
            : *code == tlw::kBootBothDisplays ? IDC_BOOT_DISPLAY_BOTH
@@ -97,12 +81,12 @@ void CDisplayPage::RestorePreviousSettings() {
     if (const int button = BootDisplayButtonRead()) Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(button)), TRUE);
 }
 
-bool CDisplayPage::OnCommand(int id, int code, HWND) {
-    if (code != BN_CLICKED) return false;
+bool CDisplayPage::OnCommand(int id, int code, HWND control) {
+    if (code != BN_CLICKED) return CSettingsPage::OnCommand(id, code, control);
     switch (id) {
         case IDC_BOOT_DISPLAY_AUTO:
         case IDC_BOOT_DISPLAY_BOTH:
-            bootDisplay_.Choose(id == IDC_BOOT_DISPLAY_AUTO ? tlw::kBootAutoDetect : tlw::kBootBothDisplays);
+            m_settings.Choose(id == IDC_BOOT_DISPLAY_AUTO ? tlw::kBootAutoDetect : tlw::kBootBothDisplays);
             SetPageModified(true);
             return true;
         case IDC_DISPLAY_LCD_ONLY:
@@ -111,7 +95,7 @@ bool CDisplayPage::OnCommand(int id, int code, HWND) {
             OnDisplayDeviceClicked(id);
             return true;
         default:
-            return false;
+            return CSettingsPage::OnCommand(id, code, control);
     }
 }
 

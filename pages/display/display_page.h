@@ -3,14 +3,13 @@
 // contrast (sent to the BIOS the moment the user acts).
 #pragma once
 
-#include "controls/palette_bitmap_button.h"
 #include "pages/display/display_settings.h"
 #include "pages/settings_page.h"
 #include "win/track_bar.h"
 
 class CDisplayPage : public CSettingsPage {
 public:
-    CDisplayPage();
+    explicit CDisplayPage(const tlw::PageRow& row) : CSettingsPage(row, m_settings) {}
 
     // The boot display as Apply last wrote it, then as the BIOS holds it,
     // with the focus on its button; a failed read leaves the buttons and the
@@ -18,11 +17,13 @@ public:
     void RestorePreviousSettings() override;
 
 protected:
-    tlw::SettingsModel& model() override { return bootDisplay_; }
     // The boot display buttons.
     void ShowSettings() override;
 
-    bool OnInit() override;
+    // The level controls the panel offers.
+    void InitControls() override;
+    // The boot display, then the display in use and the levels.
+    void FillControls() override;
     bool OnCommand(int id, int code, HWND control) override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -44,8 +45,7 @@ private:
     void ShowLevel(const LevelControls& controls, int level) const;
     void OnTrackBarMoved(HWND trackBar);
 
-    CPaletteBitmapButton m_picture;
-    tlw::BootDisplaySettings bootDisplay_;
     tlw::DisplaySwitch displaySwitch_;
     tlw::PanelLevels panelLevels_;
+    tlw::BootDisplaySettings m_settings;
 };

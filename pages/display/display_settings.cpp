@@ -29,7 +29,7 @@ std::optional<std::uint8_t> DisplaySwitch::Read() {
 }
 
 DisplaySwitch::Outcome DisplaySwitch::Choose(std::uint8_t device) {
-    if (device != kLcdPanelOnly && !CheckMonitorConnected()) {
+    if (NeedsMonitor(device) && !CheckMonitorConnected()) {
         if (current_ != kExternalMonitorOnly) return Outcome::NoMonitor;
         SetDisplayDevice(kLcdPanelOnly);
         current_ = kLcdPanelOnly;

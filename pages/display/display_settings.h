@@ -18,6 +18,10 @@ enum BootDisplayCode : std::uint8_t { kBootBothDisplays = 2, kBootAutoDetect = 3
 // The display in use.
 enum DisplayDeviceCode : std::uint8_t { kExternalMonitorOnly = 0, kLcdPanelOnly = 1, kBothDisplays = 2 };
 
+// Whether `device` shows on the external monitor, alone or with the panel:
+// the BIOS is asked for it only after it reports a monitor connected.
+inline bool NeedsMonitor(std::uint8_t device) { return device != kLcdPanelOnly; }
+
 // The boot display: read at first activation, chosen by the user, written on
 // Apply and read by the BIOS at the next boot.
 class BootDisplaySettings : public SettingsModel {
@@ -68,13 +72,19 @@ private:
 
 enum class PanelLevel { Brightness, Contrast };
 
-// A level's range as the BIOS gave it.
+// A level's range as the BIOS gave it. A level outside it never reaches the
+// BIOS, by one rule and two answers on purpose: the page clamps (its track
+// bar cannot leave the range, and a level the BIOS reports outside it is
+// shown at the nearest end, not written back), the console tool refuses (a
+// level typed outside the range is the user's mistake: it is named and
+// nothing is written).
 struct LevelRange {
     int minimum = 0;
     int maximum = -1;
 
     // A range whose maximum lies below its minimum holds no level.
     bool Usable() const { return minimum <= maximum; }
+    bool Contains(int level) const { return level >= minimum && level <= maximum; }
     // `level` brought into the range; only for a usable range.
     int Clamp(int level) const;
 };

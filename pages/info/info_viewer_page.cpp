@@ -34,10 +34,7 @@ constexpr int kLabelMargin = 8;
 
 }  // namespace
 
-CInfoViewerPage::CInfoViewerPage() : CSettingsPage(IDD_INFO_PAGE, IDS_PAGE_INFORMATION) {}
-
-bool CInfoViewerPage::OnInit() {
-    CMyPropertyPage::OnInit();
+void CInfoViewerPage::InitControls() {
     m_listCtrl.Attach(Item(IDC_INFO_LIST));
     // The list takes the focus by Tab, after the button, which keeps the
     // focus the page opens with, so that its rows below the fold can be read
@@ -45,13 +42,6 @@ bool CInfoViewerPage::OnInit() {
     ::SetWindowLongPtrA(m_listCtrl, GWL_STYLE, ::GetWindowLongPtrA(m_listCtrl, GWL_STYLE) | WS_TABSTOP);
     win::SetTabOrder(hwnd_, {IDC_CHANGE_ASSET_TAG, IDC_INFO_INTRO, IDC_INFO_LIST});
     win::NameFromLabel(m_listCtrl, Item(IDC_INFO_INTRO));
-    m_picture.Bind(hwnd_, IDC_INFO_PICTURE);
-    m_picture.LoadBitmaps(IDB_INFO_PICTURE, 0);
-    SetControlText(IDC_INFO_WELCOME, IDS_INFO_WELCOME);
-    SetControlText(IDC_INFO_INTRO, IDS_INFO_INTRO);
-    SetControlText(IDC_CHANGE_ASSET_TAG, IDS_CHANGE_ASSET_TAG);
-    RefreshList();
-    return true;
 }
 
 void CInfoViewerPage::RefreshList() {
@@ -79,15 +69,15 @@ void CInfoViewerPage::FillList() {
         AddItemStrings(row.label, row.value);
     }
     // The identity last: the DMI table is read after the BIOS's rows.
-    identity_.Load();
-    for (const tlw::dmi::IdentityRow& row : identity_.rows()) {
+    m_settings.Load();
+    for (const tlw::dmi::IdentityRow& row : m_settings.rows()) {
         if (row.valueId) {
             AddItem(row.labelId, row.valueId);
         } else {
             AddItemText(row.labelId, row.text);
         }
     }
-    EnableItem(IDC_CHANGE_ASSET_TAG, identity_.CanChangeTag());
+    EnableItem(IDC_CHANGE_ASSET_TAG, m_settings.CanChangeTag());
 }
 
 void CInfoViewerPage::AddItem(UINT labelId, UINT valueId) { AddItemText(labelId, win::LoadText(valueId)); }
@@ -139,16 +129,16 @@ bool CInfoViewerPage::OnNotify(const NMHDR& header, LRESULT& result) {
     return CSettingsPage::OnNotify(header, result);
 }
 
-bool CInfoViewerPage::OnCommand(int id, int code, HWND) {
-    if (id != IDC_CHANGE_ASSET_TAG || code != BN_CLICKED) return false;
+bool CInfoViewerPage::OnCommand(int id, int code, HWND control) {
+    if (id != IDC_CHANGE_ASSET_TAG || code != BN_CLICKED) return CSettingsPage::OnCommand(id, code, control);
     OnChangeAssetTag();
     return true;
 }
 
 void CInfoViewerPage::OnChangeAssetTag() {
-    CAssetTagDlg dialog(identity_.entry());
+    CAssetTagDlg dialog(m_settings.entry());
     if (dialog.DoModal(hwnd_) != IDOK) return;
-    identity_.TagEntered();
+    m_settings.TagEntered();
     SetPageModified(true);
 }
 
@@ -160,7 +150,7 @@ bool CInfoViewerPage::ApplySettings() {
 
 void CInfoViewerPage::RestorePreviousSettings() {
     if (!HasWindow()) return;
-    identity_.RestorePrevious();
+    m_settings.RestorePrevious();
     RefreshList();
     SetPageModified(false);
 }

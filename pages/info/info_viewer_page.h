@@ -5,14 +5,13 @@
 
 #include <string>
 
-#include "controls/palette_bitmap_button.h"
 #include "pages/info/identity_settings.h"
 #include "pages/settings_page.h"
 #include "win/list_view.h"
 
 class CInfoViewerPage : public CSettingsPage {
 public:
-    CInfoViewerPage();
+    explicit CInfoViewerPage(const tlw::PageRow& row) : CSettingsPage(row, m_settings) {}
 
     // Writes a pending asset tag, then fills the list again whether or not a
     // tag was pending (the refill shows the new tag and locks the button).
@@ -21,12 +20,14 @@ public:
     void RestorePreviousSettings() override;
 
 protected:
-    tlw::SettingsModel& model() override { return identity_; }
     // Empties the list and fills it again, asking the BIOS, the operating
     // system and then the DMI proxy afresh.
     void ShowSettings() override { RefreshList(); }
 
-    bool OnInit() override;
+    void InitControls() override;
+    // The list, filled without reading the identity twice: the fill reads it
+    // after the BIOS's rows.
+    void FillControls() override { RefreshList(); }
     bool OnCommand(int id, int code, HWND control) override;
     bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
@@ -44,8 +45,7 @@ private:
     void OnChangeAssetTag();
 
     win::ListView m_listCtrl;
-    CPaletteBitmapButton m_picture;
-    tlw::IdentitySettings identity_;
     int m_nRowCount = 0;
     bool columnsMade_ = false;
+    tlw::IdentitySettings m_settings;
 };

@@ -3,33 +3,18 @@
 
 #include "res/resource.h"
 
-CPasswordPage::CPasswordPage() : CSettingsPage(IDD_PASSWORD_PAGE, IDS_PAGE_PASSWORD) {
+CPasswordPage::CPasswordPage(const tlw::PageRow& row) : CSettingsPage(row, m_settings) {
     m_powerOnDialog.SetMode(PasswordMode::PowerOn);
     m_setupDialog.SetMode(PasswordMode::Setup);
 }
 
-bool CPasswordPage::OnInit() {
-    CMyPropertyPage::OnInit();
-    m_picture.Bind(hwnd_, IDC_PASSWORD_PICTURE);
-    m_picture.LoadBitmaps(IDB_PASSWORD_PICTURE, 0);
-    SetControlText(IDC_POWER_ON_PASSWORD_GROUP, IDS_POWER_ON_PASSWORD_GROUP);
-    SetControlText(IDC_POWER_ON_PASSWORD_HINT, IDS_POWER_ON_PASSWORD_HINT);
-    SetControlText(IDC_CHANGE_POWER_ON_PASSWORD, IDS_CHANGE_POWER_ON_PASSWORD);
-    SetControlText(IDC_SETUP_PASSWORD_GROUP, IDS_SETUP_PASSWORD_GROUP);
-    SetControlText(IDC_SETUP_PASSWORD_HINT, IDS_SETUP_PASSWORD_HINT);
-    SetControlText(IDC_CHANGE_SETUP_PASSWORD, IDS_CHANGE_SETUP_PASSWORD);
-    ReadSettings();
-    return true;
-}
-
-bool CPasswordPage::OnCommand(int id, int code, HWND) {
-    if (code != BN_CLICKED) return false;
-    if (id == IDC_CHANGE_POWER_ON_PASSWORD) {
+bool CPasswordPage::OnCommand(int id, int code, HWND control) {
+    if (code == BN_CLICKED && id == IDC_CHANGE_POWER_ON_PASSWORD) {
         ChangePassword(tlw::Password::PowerOn);
-    } else if (id == IDC_CHANGE_SETUP_PASSWORD) {
+    } else if (code == BN_CLICKED && id == IDC_CHANGE_SETUP_PASSWORD) {
         ChangePassword(tlw::Password::Setup);
     } else {
-        return false;
+        return CSettingsPage::OnCommand(id, code, control);
     }
     return true;
 }

@@ -20,13 +20,15 @@
 #include <vector>
 
 #include "bios/register_frame.h"
+#include "pages/page_table.h"
+#include "res/resource.h"
 #include "tests/common/logged_request.h"
 
 namespace tlw::monkey {
 
 // The display device page's index in the sheet: what the user does there
 // acts on the BIOS at once.
-constexpr int kDisplayPage = 4;
+inline const int kDisplayPage = tlw::PageIndexOf(IDD_DISPLAY_PAGE);
 
 // The request log's reader, shared with the other tests.
 using test::LoggedRequest;

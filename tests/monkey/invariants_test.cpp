@@ -45,7 +45,7 @@ protected:
     RegisterFrame in_;
 };
 
-constexpr int kBootPage = 2;
+const int kBootPage = tlw::PageIndexOf(IDD_BOOT_PAGE);
 
 TEST_F(Run, ASoundRunHoldsAndCountsItsWrites) {
     Act(0, "TAB 2");

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ctl/setting_names.h"
+#include "pages/page_table.h"
 #include "res/resource.h"
 #include "tests/native/ctl/rc_texts.h"
 
@@ -28,11 +29,17 @@ protected:
 
 TEST_F(SettingNames, EveryNameIsFoundInAnyCaseAndOnlyWhole) {
     ASSERT_GT(texts.size(), 100u) << "the string table was not read";
+    int lastPage = 0;
     for (const SettingInfo& setting : Settings()) {
         ASSERT_NE(FindSetting(setting.name), nullptr) << setting.name;
         EXPECT_EQ(&InfoOf(setting.id), FindSetting(setting.name));
         EXPECT_FALSE(LabelOf(setting, texts).empty()) << setting.name << " has no label";
+        // The list is the write order: its pages' in the table's order, then those of no page.
+        const int page = setting.page ? PageIndexOf(setting.page) : static_cast<int>(PageCount());
+        EXPECT_GE(page, lastPage) << setting.name << " is out of the page table's order";
+        lastPage = page;
     }
+    EXPECT_EQ(FindSetting("Boot_Sequence"), &InfoOf(SettingId::BootOrder)) << "the state file's name for it";
     EXPECT_EQ(FindSetting("Fast_Boot"), &InfoOf(SettingId::FastBoot)) << "values take any case, and names too";
     EXPECT_EQ(FindSetting("BRIGHTNESS"), &InfoOf(SettingId::Brightness));
     EXPECT_EQ(FindSetting("fast_boot "), nullptr);

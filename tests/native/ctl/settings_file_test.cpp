@@ -46,6 +46,9 @@ TEST_F(SettingsFile, RefusesTheWholeFileNamingTheLine) {
               std::string::npos);
     EXPECT_NE(Refused("fast_boot = on\nFast_Boot = off\n").find("line 2: Fast_Boot is given again"),
               std::string::npos);
+    EXPECT_NE(Refused("boot_order = 0, 1\nboot_sequence = 1, 0\n").find("line 2: boot_sequence is given again"),
+              std::string::npos)
+        << "two names of one setting";
     EXPECT_NE(Refused("fast_boot = on\n\xEF\xBB\xBF").find("line 2"), std::string::npos) << "a mark only leads";
     EXPECT_NE(Refused("brightness = bright\n").find("line 1: brightness"), std::string::npos);
     EXPECT_NE(Refused("fast_boot on\n").find("1"), std::string::npos);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "bios/shell_calls.h"
+#include "pages/apply_order.h"
 #include "pages/pending_setting.h"
 #include "tests/native/sim/notebook_fixture.h"
 
@@ -189,6 +190,50 @@ TEST_F(ModelOnNotebook, AModelAppliesEverySettingAndNeedsARestartWhenOneDoes) {
     model.RestorePrevious();
     EXPECT_EQ(model.Apply(), ApplyResult::Nothing);
     EXPECT_EQ(TakeRequests(), Requests{}) << "restored once, then nothing left to write";
+}
+
+// The sheet and the console tool write through one order: every page of the
+// table in turn, then the writes of no page, then the checksum, which the
+// sheet always asks for and the console only after a write.
+TEST_F(ModelOnNotebook, PagesApplyInTheTablesOrderThenTheRestThenTheChecksum) {
+    struct Case {
+        Checksum when;
+        int writingPage;  // -1: no page writes
+        bool shellWrites;
+        Requests requests;
+        bool restart;
+    };
+    const std::string lid = "SetPowerButtonAction ECX=00000001", sleep = "SetPowerButtonAction ECX=00000202";
+    const std::string checksum = "CMOSChecksum ECX=00000000";
+    const Case cases[] = {
+        {Checksum::Always, -1, false, {checksum}, false},
+        {Checksum::AfterWrites, -1, false, {}, false},
+        {Checksum::AfterWrites, 1, false, {lid, checksum}, true},
+        {Checksum::AfterWrites, -1, true, {sleep, checksum}, false},
+        {Checksum::Always, 0, true, {lid, sleep, checksum}, true},
+    };
+    for (const Case& c : cases) {
+        std::vector<unsigned> visited;
+        const bool restart = ApplyInPageOrder(
+            [&](std::size_t page, const PageRow& row) {
+                EXPECT_EQ(page, visited.size());
+                visited.push_back(row.templateId);
+                if (static_cast<int>(page) != c.writingPage) return ApplyResult::Nothing;
+                SetPowerButtonAction(kLid, 1);
+                return ApplyResult::AppliedNeedsRestart;
+            },
+            [&] {
+                if (!c.shellWrites) return ApplyResult::Nothing;
+                SetPowerButtonAction(kSleep, 2);
+                return ApplyResult::Applied;
+            },
+            c.when);
+        EXPECT_EQ(restart, c.restart);
+        std::vector<unsigned> table;
+        for (const PageRow& row : PageTable()) table.push_back(row.templateId);
+        EXPECT_EQ(visited, table) << "every page, once, in the table's order";
+        EXPECT_EQ(TakeRequests(), c.requests);
+    }
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ namespace {
 
 using namespace wt;
 
-constexpr int kBootPage = 2;
+const int kBootPage = tlw::PageIndexOf(IDD_BOOT_PAGE);
 
 std::string ClassOf(HWND window) {
     char name[64] = {};
@@ -156,40 +156,41 @@ TEST_F(Accessibility, EveryInputControlIsNamedByItsLabelAndThePicturesAreGraphic
     OpenNotebook("ide_type_82 = 01 01\nhdd_boot = 0\n");
     const bool bootPageCanBeMade = WhyWow64HasNoDisplay().empty();
     const struct {
-        int page;
+        unsigned page;  // its template
         int id;
         const char* name;
     } controls[] = {
-        {0, IDC_INFO_LIST, "This page shows you the basic system configuration:"},
-        {0, IDC_CHANGE_ASSET_TAG, "Change Asset Tag Number"},
-        {1, IDC_POST_SIMPLE_BOOT, "Enable Fast Boot"},
-        {1, IDC_POST_FAN_ALWAYS_ON, "Fan always on enabled"},
-        {3, IDC_CHANGE_POWER_ON_PASSWORD, "Change Power-On Password"},
-        {3, IDC_CHANGE_SETUP_PASSWORD, "Change Setup Password"},
-        {4, IDC_BOOT_DISPLAY_AUTO, "Auto"},
-        {4, IDC_BOOT_DISPLAY_BOTH, "Both"},
-        {4, IDC_DISPLAY_LCD_ONLY, "LCD Panel Only"},
-        {4, IDC_DISPLAY_EXTERNAL_ONLY, "External monitor"},
-        {4, IDC_DISPLAY_BOTH, "Both"},
-        {4, IDC_BRIGHTNESS_TRACKBAR, "Brightness for LCD Panel (5)"},
-        {4, IDC_CONTRAST_TRACKBAR, "Contrast for LCD Panel (8)"},
-        {kBootPage, IDC_BOOT_ORDER_LIST, "Boot Sequence"},
-        {kBootPage, IDC_HDD_BOOT_COMBO, "Setting of Hard Disk Boot"},
+        {IDD_INFO_PAGE, IDC_INFO_LIST, "This page shows you the basic system configuration:"},
+        {IDD_INFO_PAGE, IDC_CHANGE_ASSET_TAG, "Change Asset Tag Number"},
+        {IDD_POST_PAGE, IDC_POST_SIMPLE_BOOT, "Enable Fast Boot"},
+        {IDD_POST_PAGE, IDC_POST_FAN_ALWAYS_ON, "Fan always on enabled"},
+        {IDD_PASSWORD_PAGE, IDC_CHANGE_POWER_ON_PASSWORD, "Change Power-On Password"},
+        {IDD_PASSWORD_PAGE, IDC_CHANGE_SETUP_PASSWORD, "Change Setup Password"},
+        {IDD_DISPLAY_PAGE, IDC_BOOT_DISPLAY_AUTO, "Auto"},
+        {IDD_DISPLAY_PAGE, IDC_BOOT_DISPLAY_BOTH, "Both"},
+        {IDD_DISPLAY_PAGE, IDC_DISPLAY_LCD_ONLY, "LCD Panel Only"},
+        {IDD_DISPLAY_PAGE, IDC_DISPLAY_EXTERNAL_ONLY, "External monitor"},
+        {IDD_DISPLAY_PAGE, IDC_DISPLAY_BOTH, "Both"},
+        {IDD_DISPLAY_PAGE, IDC_BRIGHTNESS_TRACKBAR, "Brightness for LCD Panel (5)"},
+        {IDD_DISPLAY_PAGE, IDC_CONTRAST_TRACKBAR, "Contrast for LCD Panel (8)"},
+        {IDD_BOOT_PAGE, IDC_BOOT_ORDER_LIST, "Boot Sequence"},
+        {IDD_BOOT_PAGE, IDC_HDD_BOOT_COMBO, "Setting of Hard Disk Boot"},
     };
-    const int pictures[] = {IDC_INFO_PICTURE, IDC_POST_PICTURE, IDC_BOOT_PICTURE, IDC_PASSWORD_PICTURE,
-                            IDC_DISPLAY_PICTURE};
     RunSheet([&](HWND sheet) {
         ::CoInitialize(nullptr);
         // The boot page last: where WoW64 cannot make it, no page follows it.
-        std::vector<int> order = {0, 1, 3, 4};
+        std::vector<int> order;
+        for (int index = 0; index < static_cast<int>(tlw::PageCount()); ++index) {
+            if (index != kBootPage) order.push_back(index);
+        }
         if (bootPageCanBeMade) order.push_back(kBootPage);
         for (int index : order) {
             HWND page = ShowPage(sheet, index);
             const std::string where = "page " + std::to_string(index);
             for (const auto& c : controls) {
-                if (c.page == index) names_.Check(page, where, c.id, c.name);
+                if (tlw::PageIndexOf(c.page) == index) names_.Check(page, where, c.id, c.name);
             }
-            names_.Picture(page, where, pictures[index]);
+            names_.Picture(page, where, tlw::PageTable()[index].pictureControl);
         }
         ::CoUninitialize();
     });

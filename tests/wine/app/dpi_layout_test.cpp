@@ -25,6 +25,7 @@
 #include "res/resource.h"
 #include "tests/wine/app/sheet_fixture.h"
 #include "win/help.h"
+#include "win/resources.h"
 
 namespace {
 
@@ -52,8 +53,6 @@ const char* const kWindows[] = {
     "password prompt",
     "help popup",
 };
-const char* const kPageNames[] = {"page Information Viewer", "page POST", "page Boot Sequence", "page Password",
-                                  "page Display Device"};
 
 // LogPixels in both keys for as long as the object lives, then as before.
 class ScreenDpi {
@@ -232,18 +231,19 @@ protected:
         prompter.join();
 
         RunSheet([&](HWND sheet) {
-            for (int index = 0; index < 5; ++index) {
+            for (int index = 0; index < static_cast<int>(tlw::PageCount()); ++index) {
                 HWND page = ShowPage(sheet, index);
+                const std::string name = "page " + win::LoadText(tlw::PageTable()[index].captionId);
                 if (!page) {
-                    findings.Fault(kPageNames[index], "never shown");
+                    findings.Fault(name, "never shown");
                     continue;
                 }
-                findings.Window(page, kPageNames[index]);
+                findings.Window(page, name);
             }
             findings.Window(sheet, "sheet");
 
             // A control's help popup: the "?" button, then the information list.
-            HWND info = ShowPage(sheet, 0);
+            HWND info = ShowPage(sheet, tlw::PageIndexOf(IDD_INFO_PAGE));
             HWND list = ::GetDlgItem(info, IDC_INFO_LIST);
             RECT bounds = {};
             ::GetWindowRect(list, &bounds);
@@ -278,7 +278,7 @@ protected:
                 ::PostMessageA(info, WM_COMMAND, MAKEWPARAM(IDC_CHANGE_ASSET_TAG, BN_CLICKED),
                                reinterpret_cast<LPARAM>(::GetDlgItem(info, IDC_CHANGE_ASSET_TAG)));
             }, IDCANCEL);
-            HWND passwords = ShowPage(sheet, 3);
+            HWND passwords = ShowPage(sheet, tlw::PageIndexOf(IDD_PASSWORD_PAGE));
             for (const auto& button : {std::pair{IDC_CHANGE_POWER_ON_PASSWORD, "Change Power-On Password"},
                                        std::pair{IDC_CHANGE_SETUP_PASSWORD, "Change Setup Password"}}) {
                 dialog(button.second, [&] { PressButton(passwords, button.first); }, IDCANCEL);

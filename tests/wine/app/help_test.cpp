@@ -217,7 +217,7 @@ TEST_F(Help, TheQuestionMarkOnTheSheetsOwnButtonsAndTabsShowsTheirTexts) {
 
 TEST_F(Help, TheQuestionMarkOnTextWithoutPopupShowsThePagesTopic) {
     RunSheet([&](HWND sheet) {
-        HWND page = ShowPage(sheet, 1);
+        HWND page = ShowPage(sheet, tlw::PageIndexOf(IDD_POST_PAGE));
         QuestionMarkOn(page, ::GetDlgItem(page, IDC_PAGE_TITLE));
         const help::Request request = help::LastRequest();
         EXPECT_EQ(request.textId, 0u);

@@ -26,6 +26,12 @@ void SheetFixture::OpenNotebook(const std::string& state) {
         << error;
 }
 
+CAllControlsSheet::Pages SheetFixture::PagesOf(const PageMaker& make) {
+    CAllControlsSheet::Pages pages;
+    for (const tlw::PageRow& row : tlw::PageTable()) pages.push_back(make(row));
+    return pages;
+}
+
 INT_PTR SheetFixture::RunSheet(CAllControlsSheet::Pages pages, const User& user) {
     sheet_ = std::make_unique<CAllControlsSheet>("Tallowin", nullptr, 0, std::move(pages));
     return Run(user);

@@ -37,8 +37,12 @@ protected:
     // open is closed after it, and the sheet cancelled. The sheet stays in
     // sheet_ for the test to question.
     INT_PTR RunSheet(CAllControlsSheet::Pages pages, const User& user);
-    // The same over the program's own five pages.
+    // The same over the program's own pages.
     INT_PTR RunSheet(const User& user);
+
+    // One page per row of the page table, each made by `make`.
+    using PageMaker = std::function<std::unique_ptr<CMyPropertyPage>(const tlw::PageRow& row)>;
+    static CAllControlsSheet::Pages PagesOf(const PageMaker& make);
 
     // Every request since the notebook was opened, one line each.
     std::vector<std::string> Log() const;

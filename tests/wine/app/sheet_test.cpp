@@ -5,6 +5,7 @@
 // the modified mark, the page host.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 
 #include "bios/shell_calls.h"
@@ -47,7 +48,7 @@ public:
 class ProbePage : public CSettingsPage {
 public:
     ProbePage(UINT templateId, UINT captionId, std::uint8_t button, tlw::Effect effect)
-        : CSettingsPage(templateId, captionId), probe(button, effect) {}
+        : CSettingsPage(templateId, captionId, probe), probe(button, effect) {}
 
     bool ApplySettings() override {
         ++applied;
@@ -65,15 +66,8 @@ public:
     CPageHost* hostAtInit = nullptr;
 
 protected:
-    tlw::SettingsModel& model() override { return probe; }
     void ShowSettings() override { ++shown; }
-
-    bool OnInit() override {
-        CSettingsPage::OnInit();
-        hostAtInit = host();
-        ReadSettings();
-        return true;
-    }
+    void InitControls() override { hostAtInit = host(); }
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         if (message != kMakeChange) return CSettingsPage::OnMessage(message, wParam, lParam, result);
         probe.action.Choose(2);
@@ -99,17 +93,20 @@ class Sheet : public SheetFixture {
 protected:
     // The first page's change needs a restart, the others' do not.
     INT_PTR Run(const User& user) {
-        CAllControlsSheet::Pages pages = {
-            std::make_unique<ProbePage>(IDD_INFO_PAGE, IDS_PAGE_INFORMATION, 0, tlw::Effect::AfterRestart),
-            std::make_unique<ProbePage>(IDD_POST_PAGE, IDS_PAGE_POST, 1, tlw::Effect::AtOnce),
-            std::make_unique<ProbePage>(IDD_BOOT_PAGE, IDS_PAGE_BOOT_SEQUENCE, 2, tlw::Effect::AtOnce),
-            std::make_unique<ProbePage>(IDD_PASSWORD_PAGE, IDS_PAGE_PASSWORD, 2, tlw::Effect::AtOnce),
-            std::make_unique<ProbePage>(IDD_DISPLAY_PAGE, IDS_PAGE_DISPLAY, 2, tlw::Effect::AtOnce)};
-        for (int i = 0; i < 5; ++i) probes_[i] = static_cast<ProbePage*>(pages[i].get());
+        probes_.clear();
+        CAllControlsSheet::Pages pages = PagesOf([this](const tlw::PageRow& row) {
+            // The first page's button is 0, the POST page's 1, the others' 2.
+            const bool first = probes_.empty();
+            auto page = std::make_unique<ProbePage>(row.templateId, row.captionId,
+                                                    static_cast<std::uint8_t>(std::min<std::size_t>(probes_.size(), 2)),
+                                                    first ? tlw::Effect::AfterRestart : tlw::Effect::AtOnce);
+            probes_.push_back(page.get());
+            return page;
+        });
         return RunSheet(std::move(pages), user);
     }
 
-    ProbePage* probes_[5] = {};
+    std::vector<ProbePage*> probes_;
 };
 
 void ChangePage(HWND sheet, int index) { ::SendMessageA(ShowPage(sheet, index), kMakeChange, 0, 0); }
@@ -140,7 +137,7 @@ TEST_F(Sheet, ApplyFollowsTheModifiedPagesAndARestartAppliedEarlierIsStillOffere
     EXPECT_EQ(log[2].rfind("CMOSChecksum EAX=00009610 EBX=00000112 ", 0), 0u) << log[2];
     for (ProbePage* probe : probes_) EXPECT_EQ(probe->applied, 2);
     EXPECT_EQ(probes_[0]->probe.applies, 1) << "the model is asked only while its page is marked modified";
-    for (int i = 1; i < 5; ++i) EXPECT_EQ(probes_[i]->probe.applies, 0);
+    for (std::size_t i = 1; i < probes_.size(); ++i) EXPECT_EQ(probes_[i]->probe.applies, 0);
 }
 
 TEST_F(Sheet, ApplyThenCancelKeepsWhatWasAppliedWithoutAPrompt) {
@@ -166,7 +163,7 @@ TEST_F(Sheet, OKWithoutChangesAppliesEveryPageAndChecksumsOnce) {
         EXPECT_EQ(probe->probe.applies, 0);
     }
     EXPECT_EQ(probes_[0]->probe.loads, 1) << "read once when first shown";
-    for (int i = 1; i < 5; ++i) EXPECT_EQ(probes_[i]->probe.loads, 0) << "never shown, never read";
+    for (std::size_t i = 1; i < probes_.size(); ++i) EXPECT_EQ(probes_[i]->probe.loads, 0) << "never shown, never read";
     const auto log = Log();
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].rfind("CMOSChecksum ", 0), 0u);
@@ -257,7 +254,7 @@ TEST_F(Sheet, LoadPreviousRestoresEveryPageThenChecksumsWithoutAPrompt) {
     EXPECT_EQ(probes_[0]->shown, 2);
     EXPECT_FALSE(probes_[0]->probe.action.HasPending());
     EXPECT_FALSE(probes_[0]->probe.action.HasApplied()) << "forgotten after the restore";
-    for (int i = 1; i < 5; ++i) EXPECT_EQ(probes_[i]->probe.loads, 0) << "never shown: touches nothing";
+    for (std::size_t i = 1; i < probes_.size(); ++i) EXPECT_EQ(probes_[i]->probe.loads, 0) << "never shown: touches nothing";
     EXPECT_EQ(question,
               "Loading Previous Settings restore the settings that are last applied in the Tallowin.\n\nAre you "
               "sure to load previous settings?");
@@ -353,12 +350,9 @@ TEST_F(Sheet, SheetKnowsItsWindowsVersionAndShowsTheFivePagesInOrder) {
 }
 
 TEST_F(Sheet, APageThatKeepsTheBaseOperationsNeverEnablesApplyNorAsksForARestart) {
-    CAllControlsSheet::Pages pages;
-    pages[0] = std::make_unique<PlainPage>(IDD_INFO_PAGE, IDS_PAGE_INFORMATION);
-    pages[1] = std::make_unique<PlainPage>(IDD_POST_PAGE, IDS_PAGE_POST);
-    pages[2] = std::make_unique<PlainPage>(IDD_BOOT_PAGE, IDS_PAGE_BOOT_SEQUENCE);
-    pages[3] = std::make_unique<PlainPage>(IDD_PASSWORD_PAGE, IDS_PAGE_PASSWORD);
-    pages[4] = std::make_unique<PlainPage>(IDD_DISPLAY_PAGE, IDS_PAGE_DISPLAY);
+    CAllControlsSheet::Pages pages = PagesOf([](const tlw::PageRow& row) {
+        return std::make_unique<PlainPage>(row.templateId, row.captionId);
+    });
     bool enabled = true;
     const INT_PTR result = RunSheet(std::move(pages), [&](HWND sheet) {
         ChangePage(sheet, 0);
@@ -379,17 +373,35 @@ TEST_F(Sheet, APageThatKeepsTheBaseOperationsNeverEnablesApplyNorAsksForARestart
 // The fixture over the program's own pages, as the page tests use it.
 class ProgramPages : public SheetFixture {};
 
-TEST_F(ProgramPages, EveryPageFindsTheSheetAndOKWithoutChangesWritesOnlyTheChecksum) {
+TEST_F(ProgramPages, EveryPageStartsFromItsRowFindsTheSheetAndOKWithoutChangesWritesOnlyTheChecksum) {
     WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();  // the boot page's combo box, and with it the page, cannot be made
     std::vector<CPageHost*> hosts;
+    std::vector<std::string> wrongTexts;
     const INT_PTR result = RunSheet([&](HWND sheet) {
-        for (int i = 0; i < static_cast<int>(CAllControlsSheet::kPageCount); ++i) {
-            hosts.push_back(CPageHost::Of(ShowPage(sheet, i)));
+        for (int i = 0; i < static_cast<int>(tlw::PageCount()); ++i) {
+            HWND page = ShowPage(sheet, i);
+            hosts.push_back(CPageHost::Of(page));
+            // The title, where the template has one, is the row's caption;
+            // each text of the row is its string (a level's label goes on
+            // with the level it shows).
+            const tlw::PageRow& row = tlw::PageTable()[i];
+            std::vector<std::pair<int, UINT>> texts;
+            if (::GetDlgItem(page, IDC_PAGE_TITLE)) texts.push_back({IDC_PAGE_TITLE, row.captionId});
+            for (const tlw::PageText& text : row.texts) texts.push_back({text.control, text.text});
+            for (const auto& [control, text] : texts) {
+                const std::string shown = TextOf(::GetDlgItem(page, control)), wanted = win::LoadText(text);
+                if (!::GetDlgItem(page, control) || shown.rfind(wanted, 0) != 0) {
+                    wrongTexts.push_back(std::to_string(row.templateId) + "/" + std::to_string(control) + ": \"" +
+                                         shown + "\"");
+                }
+            }
+            if (!::GetDlgItem(page, row.pictureControl)) wrongTexts.push_back("no picture on " + std::to_string(i));
         }
         Click(sheet, IDOK);
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(hosts, std::vector<CPageHost*>(CAllControlsSheet::kPageCount, sheet_.get()));
+    EXPECT_EQ(hosts, std::vector<CPageHost*>(tlw::PageCount(), sheet_.get()));
+    EXPECT_EQ(wrongTexts, std::vector<std::string>{});
     // The pages read what they show when first shown; the one write is the checksum.
     std::vector<std::string> writes;
     for (const std::string& line : WithoutInformationFills(Log())) {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <random>
 
+#include "pages/page_table.h"
 #include "res/resource.h"
 #include "tests/wine/harness.h"
 
@@ -116,17 +117,15 @@ bool Monkey::Ended() {
     return true;
 }
 
-// The page shown, by its place in the program's order of pages, known by a
+// The page shown, by its place in the page table, known by its picture, a
 // control of its own: a sheet that could not create a page (under WoW64 the
 // boot page, whose combo box cannot be made) has fewer tabs than pages.
 int Monkey::CurrentPage() {
     if (!sheet_ || !::IsWindow(sheet_)) return -1;
     DWORD_PTR page = 0;
     if (!::SendMessageTimeoutA(sheet_, PSM_GETCURRENTPAGEHWND, 0, 0, SMTO_ABORTIFHUNG, 2000, &page) || !page) return -1;
-    static const int kOwnControls[] = {IDC_INFO_LIST, IDC_POST_SIMPLE_BOOT, IDC_BOOT_ORDER_LIST,
-                                       IDC_CHANGE_POWER_ON_PASSWORD, IDC_DISPLAY_LCD_ONLY};
-    for (int i = 0; i < 5; ++i) {
-        if (::GetDlgItem(reinterpret_cast<HWND>(page), kOwnControls[i])) return i;
+    for (const tlw::PageRow& row : tlw::PageTable()) {
+        if (::GetDlgItem(reinterpret_cast<HWND>(page), row.pictureControl)) return tlw::PageIndexOf(row.templateId);
     }
     return -1;
 }
@@ -371,7 +370,7 @@ void Monkey::ActOnSheet() {
     HWND page = reinterpret_cast<HWND>(current);
     const int roll = Pick(100);
     if (roll < 15) {
-        const int tab = Pick(5);
+        const int tab = Pick(static_cast<int>(tlw::PageCount()));
         Log("TAB " + std::to_string(tab));
         Send(sheet_, PSM_SETCURSEL, tab, 0, "TAB");
     } else if (roll < 23) {

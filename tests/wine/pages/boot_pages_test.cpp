@@ -12,8 +12,7 @@
 #include "bios/bios_channel.h"
 #include "bios/buffer_lease.h"
 #include "pages/boot/boot_settings.h"
-#include "pages/boot/post_page.h"
-#include "pages/boot/startup_page.h"
+#include "pages/page_maker.h"
 #include "res/resource.h"
 #include "tests/common/logged_request.h"
 #include "tests/wine/app/sheet_fixture.h"
@@ -26,8 +25,8 @@ namespace {
 
 using namespace wt;
 
-constexpr int kPostPage = 1;
-constexpr int kBootPage = 2;
+const int kPostPage = tlw::PageIndexOf(IDD_POST_PAGE);
+const int kBootPage = tlw::PageIndexOf(IDD_BOOT_PAGE);
 const std::string kTail = "FFFFFFFFFFFFFFFFFFFFFFFF";  // after a four-code list
 const char* const kRestartPrompt = "BIOS Settings Change";
 
@@ -37,11 +36,11 @@ protected:
     // them, so that the POST page's tests also run where a combo box cannot
     // be made (the boot page is then never shown).
     INT_PTR Run(const User& user) {
-        CAllControlsSheet::Pages pages = {std::make_unique<CMyPropertyPage>(IDD_INFO_PAGE, IDS_PAGE_INFORMATION),
-                                          std::make_unique<CPostPage>(), std::make_unique<CStartupPage>(),
-                                          std::make_unique<CMyPropertyPage>(IDD_PASSWORD_PAGE, IDS_PAGE_PASSWORD),
-                                          std::make_unique<CMyPropertyPage>(IDD_DISPLAY_PAGE, IDS_PAGE_DISPLAY)};
-        return RunSheet(std::move(pages), user);
+        return RunSheet(PagesOf([](const tlw::PageRow& row) {
+                            const bool ours = row.templateId == IDD_POST_PAGE || row.templateId == IDD_BOOT_PAGE;
+                            return ours ? MakePage(row) : std::make_unique<CMyPropertyPage>(row.templateId, row.captionId);
+                        }),
+                        user);
     }
 
     // The requests to `call` with `ebx`, in order.

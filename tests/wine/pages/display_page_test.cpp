@@ -21,7 +21,7 @@ namespace {
 
 using namespace wt;
 
-constexpr int kDisplayPage = 4;
+const int kDisplayPage = tlw::PageIndexOf(IDD_DISPLAY_PAGE);
 
 class DisplayPage : public SheetFixture {
 protected:

@@ -24,7 +24,7 @@ namespace {
 
 using namespace wt;
 
-constexpr int kInfoPage = 0;
+const int kInfoPage = tlw::PageIndexOf(IDD_INFO_PAGE);
 constexpr const char* kAssetTagTitle = "Change Asset Tag Number";
 
 struct Row {

@@ -19,7 +19,7 @@
 namespace wt {
 namespace {
 
-constexpr int kPasswordPage = 3;
+const int kPasswordPage = tlw::PageIndexOf(IDD_PASSWORD_PAGE);
 constexpr const char* kPowerOnCaption = "Change Power-On Password";
 constexpr const char* kSetupCaption = "Change Setup Password";
 

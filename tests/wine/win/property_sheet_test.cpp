@@ -30,16 +30,10 @@ public:
 // A page whose one setting kMakeChange chooses, marking the page modified.
 class ButtonActionPage : public CSettingsPage {
 public:
-    using CSettingsPage::CSettingsPage;
+    ButtonActionPage(UINT templateId, UINT captionId) : CSettingsPage(templateId, captionId, model_) {}
 
 protected:
-    tlw::SettingsModel& model() override { return model_; }
     void ShowSettings() override {}
-    bool OnInit() override {
-        CSettingsPage::OnInit();
-        ReadSettings();
-        return true;
-    }
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         if (message != kMakeChange) return CSettingsPage::OnMessage(message, wParam, lParam, result);
         model_.action.Choose(3);
@@ -68,12 +62,9 @@ void Press(HWND sheet, int button) {
 
 void PressedButtons::ApplyAndOKRunTheSheetsOwnApplyAndChecksum(bool windows2000) {
     win::ForceWindows2000Functions(windows2000);
-    CAllControlsSheet::Pages pages;
-    pages[0] = std::make_unique<ButtonActionPage>(IDD_INFO_PAGE, IDS_PAGE_INFORMATION);
-    pages[1] = std::make_unique<ButtonActionPage>(IDD_POST_PAGE, IDS_PAGE_POST);
-    pages[2] = std::make_unique<ButtonActionPage>(IDD_BOOT_PAGE, IDS_PAGE_BOOT_SEQUENCE);
-    pages[3] = std::make_unique<ButtonActionPage>(IDD_PASSWORD_PAGE, IDS_PAGE_PASSWORD);
-    pages[4] = std::make_unique<ButtonActionPage>(IDD_DISPLAY_PAGE, IDS_PAGE_DISPLAY);
+    CAllControlsSheet::Pages pages = PagesOf([](const tlw::PageRow& row) {
+        return std::make_unique<ButtonActionPage>(row.templateId, row.captionId);
+    });
     bool classic = !windows2000, enabledAfterChange = false, enabledAfterApply = true;
     std::size_t afterApply = 0, afterDisabledApply = 0;
     const INT_PTR result = RunSheet(std::move(pages), [&](HWND sheet) {
