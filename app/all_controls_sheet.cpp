@@ -21,6 +21,7 @@
 #include "res/resource.h"
 #include "win/help.h"
 #include "win/resources.h"
+#include "win/startup_trace.h"
 
 namespace {
 
@@ -53,6 +54,7 @@ void RecomputeChecksum() {
 }  // namespace
 
 CAllControlsSheet::Pages CAllControlsSheet::ProgramPages() {
+    const win::TracedPhase phase("sheet: the five page objects");
     return {std::make_unique<CInfoViewerPage>(), std::make_unique<CPostPage>(), std::make_unique<CStartupPage>(),
             std::make_unique<CPasswordPage>(), std::make_unique<CDisplayPage>()};
 }
@@ -67,6 +69,7 @@ CAllControlsSheet::CAllControlsSheet(const std::string& caption, HWND parent, UI
     : win::PropertySheet(caption, parent, firstPage), pages_(std::move(pages)) {
     restartNeeded_ = false;
     windows2000OrLater_ = RunningWindows2000OrLater();
+    const win::TracedPhase phase("sheet: icons");
     icon_ = static_cast<HICON>(::LoadImageA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
                                             ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON),
                                             LR_SHARED));
@@ -78,6 +81,7 @@ CAllControlsSheet::CAllControlsSheet(const std::string& caption, HWND parent, UI
 }
 
 void CAllControlsSheet::OnInit() {
+    const win::TracedPhase phase("sheet: initialisation");
     // The common controls create the first page after this hook, so every
     // page finds its host from its own initialisation on.
     CPageHost::Attach(hwnd_, this);

@@ -9,6 +9,7 @@
 #include "win/accessible.h"
 #include "win/parent_background.h"
 #include "win/resources.h"
+#include "win/startup_trace.h"
 #include "win/subclass.h"
 
 win::Palette CreateDibPalette(const void* packed, std::size_t size, int& colours) {
@@ -74,6 +75,7 @@ void CPaletteBitmapButton::Bind(HWND dialog, int id) {
 }
 
 int CPaletteBitmapButton::LoadBitmaps(UINT imageId, UINT maskId) {
+    const win::TracedPhase phase("picture: load and conversion");
     LoadedDib image = LoadDibResource(win::ResourceModule(), imageId);
     m_hBitmap = std::move(image.bitmap);
     m_hPalette = std::move(image.palette);

@@ -8,6 +8,7 @@
 #include "win/accessible.h"
 #include "win/gdi_object.h"
 #include "win/resources.h"
+#include "win/startup_trace.h"
 #include "win/tab_order.h"
 
 namespace {
@@ -37,7 +38,7 @@ constexpr int kLabelMargin = 8;
 CInfoViewerPage::CInfoViewerPage() : CSettingsPage(IDD_INFO_PAGE, IDS_PAGE_INFORMATION) {}
 
 bool CInfoViewerPage::OnInit() {
-    CMyPropertyPage::OnInit();
+    win::Traced("page base: context help, title", [this] { return CMyPropertyPage::OnInit(); });
     m_listCtrl.Attach(Item(IDC_INFO_LIST));
     // The list takes the focus by Tab, after the button, which keeps the
     // focus the page opens with, so that its rows below the fold can be read
@@ -62,6 +63,7 @@ void CInfoViewerPage::RefreshList() {
 
 void CInfoViewerPage::FillList() {
     if (!columnsMade_) {
+        const win::TracedPhase phase("list: columns");
         RECT list = {};
         ::GetWindowRect(m_listCtrl.handle(), &list);
         m_listCtrl.InsertColumn(0, win::LoadText(IDS_COLUMN_DEVICE), GetLabelColumnWidth());
@@ -75,11 +77,13 @@ void CInfoViewerPage::FillList() {
     // is asked at every fill.
     const CPageHost* sheet = host();
     const bool windows2000 = sheet && sheet->IsWindows2000OrLater();
-    for (const tlw::InfoRow& row : tlw::MachineRows(ResourceTexts(), tlw::MachineFactsInUse(), windows2000)) {
-        AddItemStrings(row.label, row.value);
-    }
+    const tlw::InfoRows machineRows = win::Traced("list: BIOS rows", [windows2000] {
+        return tlw::MachineRows(ResourceTexts(), tlw::MachineFactsInUse(), windows2000);
+    });
     // The identity last: the DMI table is read after the BIOS's rows.
-    identity_.Load();
+    win::Traced("list: DMI read", [this] { identity_.Load(); });
+    const win::TracedPhase phase("list: insertions");
+    for (const tlw::InfoRow& row : machineRows) AddItemStrings(row.label, row.value);
     for (const tlw::dmi::IdentityRow& row : identity_.rows()) {
         if (row.valueId) {
             AddItem(row.labelId, row.valueId);
