@@ -56,6 +56,7 @@ bool CInfoViewerPage::OnInit() {
 }
 
 void CInfoViewerPage::RefreshList() {
+    const win::ListRedrawPause pause(m_listCtrl.handle());
     m_listCtrl.DeleteAllItems();
     m_nRowCount = 0;
     FillList();
