@@ -37,6 +37,7 @@ void MakeRoomForPage(HWND sheet, SIZE page) {
     const int dy = page.cy > area.bottom - area.top ? page.cy - (area.bottom - area.top) : 0;
     if (dx == 0 && dy == 0) return;
 
+    const TracedPhase phase("sheet: room for the page");
     Grow(tabs, dx, dy);
     // The buttons keep their places from the sheet's right and bottom edges.
     for (int id : {IDOK, IDCANCEL, kApplyButton, IDHELP}) {

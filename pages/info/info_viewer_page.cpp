@@ -9,7 +9,6 @@
 #include "win/gdi_object.h"
 #include "win/resources.h"
 #include "win/startup_trace.h"
-#include "win/tab_order.h"
 
 namespace {
 
@@ -40,11 +39,7 @@ CInfoViewerPage::CInfoViewerPage() : CSettingsPage(IDD_INFO_PAGE, IDS_PAGE_INFOR
 bool CInfoViewerPage::OnInit() {
     win::Traced("page base: context help, title", [this] { return CMyPropertyPage::OnInit(); });
     m_listCtrl.Attach(Item(IDC_INFO_LIST));
-    // The list takes the focus by Tab, after the button, which keeps the
-    // focus the page opens with, so that its rows below the fold can be read
-    // from the keyboard; the text just before it names it.
-    ::SetWindowLongPtrA(m_listCtrl, GWL_STYLE, ::GetWindowLongPtrA(m_listCtrl, GWL_STYLE) | WS_TABSTOP);
-    win::SetTabOrder(hwnd_, {IDC_CHANGE_ASSET_TAG, IDC_INFO_INTRO, IDC_INFO_LIST});
+    // The template makes the list a Tab stop after the text that names it.
     win::NameFromLabel(m_listCtrl, Item(IDC_INFO_INTRO));
     m_picture.Bind(hwnd_, IDC_INFO_PICTURE);
     m_picture.LoadBitmaps(IDB_INFO_PICTURE, 0);
