@@ -11,11 +11,12 @@ StateReader::Result StateReader::Read(std::string& reason) {
     if (ReadWholeFile(path_, text, reason) != ReadResult::Read) return Result::Unreadable;
     if (!parsed_ || text != parsedText_) {
         // Keys the file leaves out take the default notebook's values, as at every read.
+        // A state held by pointer is handed over without copying its every member.
+        auto state = std::make_unique<NotebookState>();
         StateFile file;
-        NotebookState state;
         problem_.clear();
-        usable_ = ReadStateText(text, file, state, problem_);
-        state_ = usable_ ? std::move(state) : NotebookState();
+        usable_ = ReadStateText(text, file, *state, problem_);
+        if (usable_) state_ = std::move(state);
         parsedText_ = std::move(text);
         parsed_ = true;
     }

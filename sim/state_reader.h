@@ -4,6 +4,7 @@
 // key costs the simulated notebook far more than reading the file does.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "sim/notebook_state.h"
@@ -24,7 +25,7 @@ public:
     // missing file) or used.
     Result Read(std::string& reason);
     // The state of the last Read that was Usable.
-    const NotebookState& state() const { return state_; }
+    const NotebookState& state() const { return *state_; }
 
 private:
     std::string path_;
@@ -32,7 +33,7 @@ private:
     std::string parsedText_;
     bool usable_ = false;
     std::string problem_;
-    NotebookState state_;
+    std::unique_ptr<NotebookState> state_;  // set by the first Usable read
 };
 
 }  // namespace tlw::sim

@@ -1,14 +1,14 @@
 // The start-up trace: phases timed with the performance counter, anchored to
 // the process's creation time, written to the file TALLOWIN_TRACE names at the
 // first message after the first idle, so that writing it costs the start nothing.
+// Fixed records in one block allocated only when tracing: the program carries
+// little code for it and, untraced, no memory.
 #include "win/startup_trace.h"
 
 #include <tlhelp32.h>
 
 #include <cstdio>
-#include <memory>
-#include <string>
-#include <vector>
+#include <cstring>
 
 namespace win {
 namespace trace_detail {
@@ -20,29 +20,34 @@ namespace {
 constexpr const char* kVariable = "TALLOWIN_TRACE";
 
 struct Phase {
-    std::string name;
+    const char* name;  // a literal
+    char detail[40];   // follows the name: ": " and a page's title, or " " and a painted window's class
     int depth;
     double start;   // milliseconds from the process's creation
     double length;  // for the first paint's parts, the sum over their messages
     int times;      // how many messages a part of the first paint took; 1 for any other phase
 };
 
+// Far more than a start records; phases beyond it are left out.
+constexpr int kMaxPhases = 128;
+
 struct Trace {
-    std::string path;
-    LARGE_INTEGER frequency = {};
-    LARGE_INTEGER origin = {};
-    double originMs = 0;  // the process's age when the counter read `origin`
-    std::vector<Phase> phases;
-    int depth = 0;
+    char path[MAX_PATH];
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER origin;
+    double originMs;  // the process's age when the counter read `origin`
+    Phase phases[kMaxPhases];
+    int count;
+    int depth;
 
     // Until the first idle: the phase that holds the messages' parts, the
     // part the current message adds to, when that message began.
-    int firstPaint = -1;
-    int part = -1;
-    int depthBeforeMessage = 0;
-    double messageStart = 0;
-    double waitStart = -1;  // when the loop last asked for a message
-    bool idle = false;
+    int firstPaint;
+    int part;
+    int depthBeforeMessage;
+    double messageStart;
+    double waitStart;  // when the loop last asked for a message; negative when it did not
+    bool idle;
 
     double Now() const {
         LARGE_INTEGER now;
@@ -52,10 +57,7 @@ struct Trace {
     }
 };
 
-std::unique_ptr<Trace>& TheTrace() {
-    static std::unique_ptr<Trace> trace;
-    return trace;
-}
+Trace* g_trace = nullptr;
 
 // Milliseconds between the process's creation and now, by the system clock
 // the creation time was read from (the precise one where the system has it).
@@ -79,31 +81,43 @@ double ProcessAge() {
     return static_cast<double>(static_cast<LONGLONG>(ticks(now) - ticks(creation))) / 10000.0;  // 100 ns units
 }
 
-int AddPhase(Trace& trace, std::string name, int depth, double start, int times = 1) {
-    trace.phases.push_back({std::move(name), depth, start, 0, times});
-    return static_cast<int>(trace.phases.size()) - 1;
+// The new phase's index; -1 when the records are full.
+int AddPhase(Trace& trace, const char* name, const char* detail, int depth, double start, int times = 1) {
+    if (trace.count == kMaxPhases) return -1;
+    Phase& phase = trace.phases[trace.count];
+    phase.name = name;
+    std::snprintf(phase.detail, sizeof phase.detail, "%s", detail ? detail : "");
+    phase.depth = depth;
+    phase.start = start;
+    phase.length = 0;
+    phase.times = times;
+    return trace.count++;
 }
 
-// The first paint's part named `name`, made at its first message.
-int Part(Trace& trace, const std::string& name, double now) {
-    for (std::size_t i = static_cast<std::size_t>(trace.firstPaint) + 1; i < trace.phases.size(); ++i) {
-        if (trace.phases[i].depth == trace.phases[trace.firstPaint].depth + 1 && trace.phases[i].name == name) {
-            return static_cast<int>(i);
-        }
+// The first paint's part named `name` (and `detail`), made at its first message.
+int Part(Trace& trace, const char* name, const char* detail, double now) {
+    const int depth = trace.phases[trace.firstPaint].depth + 1;
+    for (int i = trace.firstPaint + 1; i < trace.count; ++i) {
+        const Phase& phase = trace.phases[i];
+        if (phase.depth == depth && phase.name == name && std::strcmp(phase.detail, detail) == 0) return i;
     }
-    return AddPhase(trace, name, trace.phases[trace.firstPaint].depth + 1, now, 0);
+    return AddPhase(trace, name, detail, depth, now, 0);
 }
 
 void OpenFirstPaint(Trace& trace) {
     if (trace.firstPaint < 0) {
-        trace.firstPaint = AddPhase(trace, "first paint: messages up to the first idle", trace.depth, trace.Now());
+        trace.firstPaint = AddPhase(trace, "first paint: messages up to the first idle", nullptr, trace.depth, trace.Now());
     }
 }
 
+void Write(HANDLE file, const char* text) {
+    DWORD written = 0;
+    ::WriteFile(file, text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
+}
+
 // The DLLs the process has loaded, by the tool help functions (looked up: the
-// trace is the only user, and Windows NT 4.0 lacks them).
-std::vector<std::string> LoadedModules() {
-    std::vector<std::string> modules;
+// trace is the only user, and Windows NT 4.0 lacks them), one line each.
+void WriteModules(HANDLE file, bool idle) {
     HMODULE kernel32 = ::GetModuleHandleA("kernel32.dll");
     using Snapshot = HANDLE(WINAPI*)(DWORD, DWORD);
     using Walk = BOOL(WINAPI*)(HANDLE, MODULEENTRY32*);
@@ -111,44 +125,43 @@ std::vector<std::string> LoadedModules() {
         reinterpret_cast<void*>(::GetProcAddress(kernel32, "CreateToolhelp32Snapshot")));
     const auto first = reinterpret_cast<Walk>(reinterpret_cast<void*>(::GetProcAddress(kernel32, "Module32First")));
     const auto next = reinterpret_cast<Walk>(reinterpret_cast<void*>(::GetProcAddress(kernel32, "Module32Next")));
-    if (!snapshot || !first || !next) return modules;
-    HANDLE modulesNow = snapshot(TH32CS_SNAPMODULE, 0);
-    if (modulesNow == INVALID_HANDLE_VALUE) return modules;
+    HANDLE modules = snapshot ? snapshot(TH32CS_SNAPMODULE, 0) : INVALID_HANDLE_VALUE;
+    Write(file, idle ? "# DLLs loaded at the first idle\r\n" : "# DLLs loaded at the end\r\n");
+    if (modules == INVALID_HANDLE_VALUE || !first || !next) return;
     MODULEENTRY32 entry = {};
     entry.dwSize = sizeof entry;
-    for (BOOL more = first(modulesNow, &entry); more; more = next(modulesNow, &entry)) {
-        modules.push_back(entry.szExePath);
+    char line[MAX_PATH + 8];
+    for (BOOL more = first(modules, &entry); more; more = next(modules, &entry)) {
+        std::snprintf(line, sizeof line, "dll %s\r\n", entry.szExePath);
+        Write(file, line);
     }
-    ::CloseHandle(modulesNow);
-    return modules;
+    ::CloseHandle(modules);
 }
 
-void Append(std::string& text, const Phase& phase) {
-    char figures[64];
-    std::snprintf(figures, sizeof figures, "%10.2f %10.2f %6d  ", phase.start, phase.length, phase.times);
-    text += figures + std::string(2 * phase.depth, ' ') + phase.name + "\r\n";
-}
-
-// Writes the trace with the DLLs loaded now, and ends it.
+// Writes what was recorded with the DLLs loaded now, and ends the trace.
 void Finish() {
-    std::unique_ptr<Trace> trace = std::move(TheTrace());
+    Trace* trace = g_trace;
+    g_trace = nullptr;
     trace_detail::g_tracing = false;
     if (!trace) return;
-    std::string text =
-        "# tlw.exe start-up: each phase's start and length in milliseconds from the process's creation, and how\r\n"
-        "# many messages each part of the first paint took\r\n"
-        "#    start     length  times  phase\r\n";
-    for (const Phase& phase : trace->phases) Append(text, phase);
-    const std::vector<std::string> modules = LoadedModules();
-    text += "# DLLs loaded " + std::string(trace->idle ? "at the first idle" : "at the end") + " (" +
-            std::to_string(modules.size()) + ")\r\n";
-    for (const std::string& module : modules) text += "dll " + module + "\r\n";
-    HANDLE file = ::CreateFileA(trace->path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+    HANDLE file = ::CreateFileA(trace->path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    DWORD written = 0;
-    ::WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    ::CloseHandle(file);
+    if (file != INVALID_HANDLE_VALUE) {
+        Write(file,
+              "# tlw.exe start-up: each phase's start and length in milliseconds from the process's creation, and\r\n"
+              "# how many messages each part of the first paint took\r\n"
+              "#    start     length  times  phase\r\n");
+        char line[160];
+        for (int i = 0; i < trace->count; ++i) {
+            const Phase& phase = trace->phases[i];
+            std::snprintf(line, sizeof line, "%10.2f %10.2f %6d  %*s%s%s\r\n", phase.start, phase.length, phase.times,
+                          2 * phase.depth, "", phase.name, phase.detail);
+            Write(file, line);
+        }
+        WriteModules(file, trace->idle);
+        ::CloseHandle(file);
+    }
+    delete trace;
 }
 
 }  // namespace
@@ -157,15 +170,21 @@ void BeginStartupTrace() {
     char path[MAX_PATH];
     const DWORD length = ::GetEnvironmentVariableA(kVariable, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return;
-    auto trace = std::make_unique<Trace>();
-    trace->path.assign(path, length);
+    Trace* trace = new Trace();
+    std::memcpy(trace->path, path, length + 1);
     ::QueryPerformanceFrequency(&trace->frequency);
     ::QueryPerformanceCounter(&trace->origin);
-    if (trace->frequency.QuadPart == 0) return;
+    if (trace->frequency.QuadPart == 0) {
+        delete trace;
+        return;
+    }
     trace->originMs = ProcessAge();
-    AddPhase(*trace, "runtime start: process creation, loader, DLLs, C runtime", 0, 0);
-    trace->phases.back().length = trace->originMs;
-    TheTrace() = std::move(trace);
+    trace->firstPaint = -1;
+    trace->part = -1;
+    trace->waitStart = -1;
+    const int runtime = AddPhase(*trace, "runtime start: process creation, loader, DLLs, C runtime", nullptr, 0, 0);
+    trace->phases[runtime].length = trace->originMs;
+    g_trace = trace;
     trace_detail::g_tracing = true;
 }
 
@@ -176,11 +195,11 @@ void EndStartupTrace() {
 namespace trace_detail {
 
 int Open(const char* name, const char* detail) {
-    Trace& trace = *TheTrace();
-    std::string text = name;
-    if (detail) text += std::string(": ") + detail;
-    const int phase = AddPhase(trace, std::move(text), trace.depth, trace.Now());
-    ++trace.depth;
+    Trace& trace = *g_trace;
+    char titled[sizeof Phase().detail] = "";
+    if (detail) std::snprintf(titled, sizeof titled, ": %s", detail);
+    const int phase = AddPhase(trace, name, titled, trace.depth, trace.Now());
+    if (phase >= 0) ++trace.depth;
     return phase;
 }
 
@@ -188,32 +207,36 @@ void Close(int phase) {
     // A phase that ends after the trace was written (a page closed later) is
     // no longer recorded.
     if (!g_tracing) return;
-    Trace& trace = *TheTrace();
-    Phase& closed = trace.phases[static_cast<std::size_t>(phase)];
+    Trace& trace = *g_trace;
+    Phase& closed = trace.phases[phase];
     closed.length = trace.Now() - closed.start;
     trace.depth = closed.depth;
 }
 
 void BeforeMessage(const MSG& message) {
-    Trace& trace = *TheTrace();
+    Trace& trace = *g_trace;
     if (trace.idle) return Finish();
     OpenFirstPaint(trace);
     trace.messageStart = trace.Now();
+    trace.part = -1;
+    if (trace.firstPaint < 0) return;
     if (trace.waitStart >= 0) {
         // The system's own work before it hands over a message: the display's
         // events, messages sent from elsewhere.
-        const int retrieving = Part(trace, "retrieving messages", trace.waitStart);
-        trace.phases[retrieving].length += trace.messageStart - trace.waitStart;
-        ++trace.phases[retrieving].times;
+        const int retrieving = Part(trace, "retrieving messages", "", trace.waitStart);
+        if (retrieving >= 0) {
+            trace.phases[retrieving].length += trace.messageStart - trace.waitStart;
+            ++trace.phases[retrieving].times;
+        }
         trace.waitStart = -1;
     }
-    std::string part = "other messages";
+    char windowClass[sizeof Phase().detail] = "";
     if (message.message == WM_PAINT) {
-        char name[64] = "";
-        ::GetClassNameA(message.hwnd, name, sizeof name);
-        part = std::string("paint ") + name;
+        windowClass[0] = ' ';
+        ::GetClassNameA(message.hwnd, windowClass + 1, sizeof windowClass - 1);
     }
-    trace.part = Part(trace, part, trace.messageStart);
+    trace.part = Part(trace, windowClass[0] ? "paint" : "other messages", windowClass, trace.messageStart);
+    if (trace.part < 0) return;
     ++trace.phases[trace.part].times;
     trace.depthBeforeMessage = trace.depth;
     trace.depth = trace.phases[trace.part].depth + 1;
@@ -221,7 +244,7 @@ void BeforeMessage(const MSG& message) {
 
 void AfterMessage() {
     if (!g_tracing) return;
-    Trace& trace = *TheTrace();
+    Trace& trace = *g_trace;
     if (trace.part < 0) return;
     trace.phases[trace.part].length += trace.Now() - trace.messageStart;
     trace.depth = trace.depthBeforeMessage;
@@ -229,9 +252,10 @@ void AfterMessage() {
 }
 
 void BeforeWait() {
-    Trace& trace = *TheTrace();
+    Trace& trace = *g_trace;
     if (trace.idle) return;
     OpenFirstPaint(trace);
+    if (trace.firstPaint < 0) return;
     // Nothing queued and nothing left to paint: where the first idle begins.
     const double asked = trace.Now();
     MSG next;
@@ -242,7 +266,7 @@ void BeforeWait() {
     trace.idle = true;
     Phase& firstPaint = trace.phases[trace.firstPaint];
     firstPaint.length = trace.Now() - firstPaint.start;
-    AddPhase(trace, "first idle: the first page painted with its rows", 0, firstPaint.start + firstPaint.length);
+    AddPhase(trace, "first idle: the first page painted with its rows", nullptr, 0, firstPaint.start + firstPaint.length);
 }
 
 }  // namespace trace_detail
