@@ -82,4 +82,14 @@ bool MeetsRule(SuccessRule rule, const RegisterFrame& answer) {
     return false;
 }
 
+bool OnlyReads(const CallRow& row, const RegisterFrame& in) {
+    constexpr std::uint8_t kCheckPassword = 3;
+    switch (row.access) {
+        case Access::Read: return true;
+        case Access::Write: return false;
+        case Access::CheckOrStore: return in.bh() == kCheckPassword;
+    }
+    return false;
+}
+
 }  // namespace tlw

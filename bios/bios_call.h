@@ -14,21 +14,32 @@
 
 namespace tlw {
 
-enum class SuccessRule {
+enum class SuccessRule : std::uint8_t {
     Status,   // fails when the returned status is 0xFFFFFFFF
     Ah,       // succeeds only when the returned AH is 0; status not looked at
     Channel,  // succeeds whenever the driver request succeeded
 };
 
+// What a call does to the notebook's settings.
+enum class Access : std::uint8_t {
+    Read,          // only asks the BIOS
+    Write,         // may change what the BIOS keeps
+    CheckOrStore,  // BH 3 checks a password against the stored one; any other BH stores or removes one
+};
+
 // A call's fixed values: its name as the channel sees it, the function group,
-// EBX (BL = sub-function; BH = a fixed argument, or 0 when the caller gives one)
-// and the success rule.
+// EBX (BL = sub-function; BH = a fixed argument, or 0 when the caller gives one),
+// the success rule and what it does to the settings.
 struct CallRow {
     const char* name;
     std::uint32_t eax;
     std::uint16_t ebx;
     SuccessRule rule;
+    Access access = Access::Write;
 };
+
+// True when a request of `row` with input `in` only asks the BIOS.
+bool OnlyReads(const CallRow& row, const RegisterFrame& in);
 
 // Reads one value out of a returned frame.
 using Field = std::uint32_t (*)(const RegisterFrame&);

@@ -12,6 +12,8 @@ include(GoogleTest)
 add_executable(native_tests
   tests/native/bios/register_frame_test.cpp
   tests/native/bios/bios_call_test.cpp
+  tests/native/bios/catalogue_test.cpp
+  tests/common/logged_request.cpp
   tests/native/bios/shell_calls_test.cpp
   tests/native/bios/info_calls_test.cpp
   tests/native/bios/boot_calls_test.cpp
@@ -137,6 +139,6 @@ if(TARGET native_tests)
 endif()
 # A monkey run's logs judged again: monkey_check <requests.log> <actions.log>.
 if(NOT WIN32)
-  add_executable(monkey_check tests/monkey/check_run.cpp tests/monkey/invariants.cpp)
+  add_executable(monkey_check tests/monkey/check_run.cpp tests/monkey/invariants.cpp tests/common/logged_request.cpp)
   target_link_libraries(monkey_check PRIVATE tlw_sim)
 endif()

@@ -19,6 +19,7 @@ add_library(tlw_win STATIC
   win/property_sheet.cpp
   win/newer_functions.cpp
   win/subclass.cpp
+  win/subclassed_window.cpp
   win/parent_background.cpp
   win/accessible.cpp
   win/startup_trace.cpp

@@ -10,7 +10,6 @@
 #include "win/parent_background.h"
 #include "win/resources.h"
 #include "win/startup_trace.h"
-#include "win/subclass.h"
 
 win::Palette CreateDibPalette(const void* packed, std::size_t size, int& colours) {
     const tlw::DibLayout layout = tlw::ParseDib(static_cast<const unsigned char*>(packed), size);
@@ -58,16 +57,13 @@ LoadedDib LoadDibResource(HINSTANCE module, UINT id) {
     return loaded;
 }
 
-CPaletteBitmapButton::~CPaletteBitmapButton() {
-    if (hwnd_ && ::IsWindow(hwnd_)) win::RemoveSubclass(hwnd_, Subclass);
-    // The bitmap, mask and palette go with their owners, before the button.
-}
+// The bitmap, mask and palette go with their owners, before the button lets go.
+CPaletteBitmapButton::~CPaletteBitmapButton() = default;
 
 void CPaletteBitmapButton::Bind(HWND dialog, int id) {
     if (hwnd_) return;
-    Attach(::GetDlgItem(dialog, id));
+    Subclass(::GetDlgItem(dialog, id));
     if (!hwnd_) return;
-    win::SetSubclass(hwnd_, Subclass, reinterpret_cast<DWORD_PTR>(this));
     // Controls placed over the picture (the POST page's check boxes) stay on
     // top of it: the picture lies underneath and never paints over them.
     ::SetWindowLongPtrA(hwnd_, GWL_STYLE, ::GetWindowLongPtrA(hwnd_, GWL_STYLE) | WS_CLIPSIBLINGS);
@@ -184,7 +180,7 @@ LRESULT CPaletteBitmapButton::OnPrint(HDC dc, LPARAM flags) {
     // The button draws what lies outside its client area and its children;
     // its client area is the picture's.
     const LRESULT result =
-        win::DefaultSubclass(hwnd_, WM_PRINT, reinterpret_cast<WPARAM>(dc), flags & ~(PRF_CLIENT | PRF_ERASEBKGND));
+        Default(WM_PRINT, reinterpret_cast<WPARAM>(dc), flags & ~(PRF_CLIENT | PRF_ERASEBKGND));
     if (flags & PRF_ERASEBKGND) OnEraseBackground(dc);
     if (flags & PRF_CLIENT) Draw(dc);
     return result;
@@ -204,11 +200,11 @@ LRESULT CPaletteBitmapButton::OnQueryNewPalette(UINT message, WPARAM wParam, LPA
         ::UpdateWindow(hwnd_);
     }
     ::ReleaseDC(hwnd_, dc);
-    return win::DefaultSubclass(hwnd_, message, wParam, lParam);
+    return Default(message, wParam, lParam);
 }
 
 void CPaletteBitmapButton::OnPaletteChanged(UINT message, WPARAM wParam, LPARAM lParam) {
-    win::DefaultSubclass(hwnd_, message, wParam, lParam);
+    Default(message, wParam, lParam);
     if (reinterpret_cast<HWND>(wParam) == hwnd_) return;
     HDC dc = ::GetDC(hwnd_);
     {
@@ -218,47 +214,41 @@ void CPaletteBitmapButton::OnPaletteChanged(UINT message, WPARAM wParam, LPARAM 
     ::ReleaseDC(hwnd_, dc);
 }
 
-LRESULT CALLBACK CPaletteBitmapButton::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                DWORD_PTR selfData) {
-    auto* self = reinterpret_cast<CPaletteBitmapButton*>(selfData);
+LRESULT CPaletteBitmapButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT:
-            self->OnPaint();
+            OnPaint();
             return 0;
         case WM_ERASEBKGND:
-            self->OnEraseBackground(reinterpret_cast<HDC>(wParam));
+            OnEraseBackground(reinterpret_cast<HDC>(wParam));
             return 1;
         case WM_PRINT:
-            return self->OnPrint(reinterpret_cast<HDC>(wParam), lParam);
+            return OnPrint(reinterpret_cast<HDC>(wParam), lParam);
         case WM_PRINTCLIENT:
             // Never the button's face: what painting shows.
-            if (lParam & PRF_ERASEBKGND) self->OnEraseBackground(reinterpret_cast<HDC>(wParam));
-            self->Draw(reinterpret_cast<HDC>(wParam));
+            if (lParam & PRF_ERASEBKGND) OnEraseBackground(reinterpret_cast<HDC>(wParam));
+            Draw(reinterpret_cast<HDC>(wParam));
             return 0;
         case WM_QUERYNEWPALETTE:
-            return self->OnQueryNewPalette(message, wParam, lParam);
+            return OnQueryNewPalette(message, wParam, lParam);
         case WM_GETOBJECT: {
             // A picture, not the disabled button it is drawn on.
             LRESULT result = 0;
-            if (win::AnswerAsPicture(hwnd, wParam, lParam, result)) return result;
+            if (win::AnswerAsPicture(hwnd_, wParam, lParam, result)) return result;
             break;
         }
         case WM_PALETTECHANGED:
-            self->OnPaletteChanged(message, wParam, lParam);
+            OnPaletteChanged(message, wParam, lParam);
             return 0;
         case WM_UPDATEUISTATE:
         case WM_ENABLE:
         case WM_SETTEXT:
             // The button would repaint its face and text outside WM_PAINT.
-            win::DefaultSubclass(hwnd, message, wParam, lParam);
-            ::InvalidateRect(hwnd, nullptr, TRUE);
+            Default(message, wParam, lParam);
+            ::InvalidateRect(hwnd_, nullptr, TRUE);
             return 0;
-        case WM_NCDESTROY:
-            win::RemoveSubclass(hwnd, Subclass);
-            self->Detach();
-            break;
         default:
             break;
     }
-    return win::DefaultSubclass(hwnd, message, wParam, lParam);
+    return Default(message, wParam, lParam);
 }

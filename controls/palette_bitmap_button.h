@@ -8,14 +8,12 @@
 #include <cstddef>
 
 #include "win/gdi_object.h"
-#include "win/window.h"
+#include "win/subclassed_window.h"
 
-class CPaletteBitmapButton : public win::Window {
+class CPaletteBitmapButton : public win::SubclassedWindow {
 public:
     CPaletteBitmapButton() = default;
     ~CPaletteBitmapButton();
-    CPaletteBitmapButton(const CPaletteBitmapButton&) = delete;
-    CPaletteBitmapButton& operator=(const CPaletteBitmapButton&) = delete;
 
     // Takes over control `id` of `dialog`, once.
     void Bind(HWND dialog, int id);
@@ -29,8 +27,7 @@ public:
     HPALETTE palette() const { return m_hPalette.get(); }
 
 private:
-    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint();
     // The picture (not the button's face or text) in `dc`, for painting and printing.
     void Draw(HDC dc);

@@ -1,8 +1,6 @@
 // The password box over the edit control.
 #include "controls/password_edit.h"
 
-#include "win/subclass.h"
-
 namespace {
 
 // What the edit itself is given for each stored key: a character that says
@@ -14,15 +12,10 @@ void Beep() { ::MessageBeep(MB_ICONEXCLAMATION); }
 
 }  // namespace
 
-CPasswordEdit::~CPasswordEdit() {
-    if (hwnd_ && ::IsWindow(hwnd_)) win::RemoveSubclass(hwnd_, Subclass);
-    // keys_ clears its codes as it goes.
-}
+// keys_ clears its codes as it goes.
+CPasswordEdit::~CPasswordEdit() = default;
 
-void CPasswordEdit::Bind(HWND dialog, int id) {
-    Attach(::GetDlgItem(dialog, id));
-    if (hwnd_) win::SetSubclass(hwnd_, Subclass, reinterpret_cast<DWORD_PTR>(this));
-}
+void CPasswordEdit::Bind(HWND dialog, int id) { Subclass(::GetDlgItem(dialog, id)); }
 
 void CPasswordEdit::Empty() {
     keys_.Empty();
@@ -42,9 +35,9 @@ LRESULT CPasswordEdit::OnChar(UINT message, WPARAM wParam, LPARAM lParam) {
     const UINT virtualKey = ::MapVirtualKeyA(scanCode, 1);
     switch (keys_.Type(static_cast<unsigned>(wParam), scanCode, virtualKey)) {
         case tlw::KeyVerdict::Stored:
-            return win::DefaultSubclass(hwnd_, message, kShownCharacter, lParam);
+            return Default(message, kShownCharacter, lParam);
         case tlw::KeyVerdict::Erased:
-            return win::DefaultSubclass(hwnd_, message, wParam, lParam);
+            return Default(message, wParam, lParam);
         case tlw::KeyVerdict::Refused:
             break;
     }
@@ -52,12 +45,10 @@ LRESULT CPasswordEdit::OnChar(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
 }
 
-LRESULT CALLBACK CPasswordEdit::Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR selfData) {
-    auto* self = reinterpret_cast<CPasswordEdit*>(selfData);
+LRESULT CPasswordEdit::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CHAR:
-            return self->OnChar(message, wParam, lParam);
+            return OnChar(message, wParam, lParam);
         case WM_KEYDOWN:
             if (!tlw::IsSwallowedKey(static_cast<unsigned>(wParam))) break;
             Beep();
@@ -67,18 +58,12 @@ LRESULT CALLBACK CPasswordEdit::Subclass(HWND hwnd, UINT message, WPARAM wParam,
             break;
         case WM_SETFOCUS:
         case WM_LBUTTONDOWN: {
-            const LRESULT result = win::DefaultSubclass(hwnd, message, wParam, lParam);
-            self->Restart();
+            const LRESULT result = Default(message, wParam, lParam);
+            Restart();
             return result;
         }
-        case WM_NCDESTROY:
-            // Whoever needed the codes has taken them by now.
-            self->keys_.Reset();
-            win::RemoveSubclass(hwnd, Subclass);
-            self->Detach();
-            break;
         default:
             break;
     }
-    return win::DefaultSubclass(hwnd, message, wParam, lParam);
+    return Default(message, wParam, lParam);
 }

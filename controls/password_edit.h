@@ -6,14 +6,12 @@
 #include <windows.h>
 
 #include "controls/password_keys.h"
-#include "win/window.h"
+#include "win/subclassed_window.h"
 
-class CPasswordEdit : public win::Window {
+class CPasswordEdit : public win::SubclassedWindow {
 public:
     CPasswordEdit() = default;
     ~CPasswordEdit();
-    CPasswordEdit(const CPasswordEdit&) = delete;
-    CPasswordEdit& operator=(const CPasswordEdit&) = delete;
 
     // Takes over control `id` of `dialog`; again for each opening of the
     // dialog, since the control goes with its window.
@@ -28,8 +26,9 @@ public:
     void Empty();
 
 private:
-    static LRESULT CALLBACK Subclass(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Whoever needed the codes has taken them by now.
+    void OnFinalMessage() override { keys_.Reset(); }
     LRESULT OnChar(UINT message, WPARAM wParam, LPARAM lParam);
     // After the edit's own handling of a focus or click: start again.
     void Restart();

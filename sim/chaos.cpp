@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "bios/buffer_lease.h"
+#include "bios/call_rows.h"
 #include "sim/notebook_state.h"
 #include "sim/state_keys.h"
 
@@ -55,16 +56,12 @@ std::uint32_t ChaosDraws::Register() {
     return value;
 }
 
-bool IsReadCall(const std::string& call) {
-    for (const char* prefix : {"Get", "Ask", "Check"}) {
-        if (call.rfind(prefix, 0) == 0) return true;
-    }
-    return call == "ZEFACheck";
-}
-
 bool IsReadRequest(const std::string& call, const RegisterFrame& in) {
-    constexpr std::uint8_t kCheckPassword = 3;
-    return IsReadCall(call) || (call.rfind("SetChk", 0) == 0 && in.bh() == kCheckPassword);
+    // Rows that share a name share their access.
+    for (const CallRow* row : row::kCatalogue) {
+        if (call == row->name) return OnlyReads(*row, in);
+    }
+    return false;
 }
 
 ChaosDraws Chaos::Draws(std::uint32_t seed) {

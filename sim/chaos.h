@@ -34,10 +34,9 @@ private:
     std::uint64_t state_;
 };
 
-// True for the calls that only read (Get..., Ask..., Check..., the platform check).
-bool IsReadCall(const std::string& call);
-// True for the requests that only read: the read calls, and a password check
-// (SetChk...Passwd with BH 3), which asks the BIOS and stores nothing.
+// True for the requests that only read, as the catalogue row of `call` says
+// (a password check asks the BIOS and stores nothing); a call the catalogue
+// does not know counts as a write.
 bool IsReadRequest(const std::string& call, const RegisterFrame& in);
 
 struct ChaosAnswer {

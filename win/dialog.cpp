@@ -40,6 +40,16 @@ INT_PTR Dialog::DoModal(HWND owner) {
                              reinterpret_cast<LPARAM>(this));
 }
 
+void Dialog::CheckButton(int id, bool checked) const {
+    ::CheckDlgButton(hwnd_, id, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool Dialog::IsButtonChecked(int id) const { return ::IsDlgButtonChecked(hwnd_, id) == BST_CHECKED; }
+
+void Dialog::ShowItem(int id, bool show) const { ::ShowWindow(Item(id), show ? SW_SHOW : SW_HIDE); }
+
+void Dialog::EnableItem(int id, bool enable) const { ::EnableWindow(Item(id), enable ? TRUE : FALSE); }
+
 bool Dialog::OnCommand(int id, int, HWND) {
     if (id == IDOK) return OnOK(), true;
     if (id == IDCANCEL) return OnCancel(), true;

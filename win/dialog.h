@@ -21,6 +21,12 @@ public:
     INT_PTR DoModal(HWND owner = nullptr);
     void End(INT_PTR result) { ::EndDialog(hwnd_, result); }
 
+    // The dialog's items by id.
+    void CheckButton(int id, bool checked) const;
+    bool IsButtonChecked(int id) const;
+    void ShowItem(int id, bool show) const;
+    void EnableItem(int id, bool enable) const;
+
 protected:
     // True lets the system give the focus to the first control.
     virtual bool OnInit() { return true; }

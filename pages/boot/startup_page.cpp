@@ -29,7 +29,7 @@ void CStartupPage::ShowSettings() {
 void CStartupPage::ShowHardDiskChoice() {
     m_hardDisk.DeleteAll();
     const bool offered = m_settings.OffersHardDisk();
-    ::ShowWindow(Item(IDC_HDD_BOOT_GROUP), offered ? SW_SHOW : SW_HIDE);
+    ShowItem(IDC_HDD_BOOT_GROUP, offered);
     ::ShowWindow(m_hardDisk, offered ? SW_SHOW : SW_HIDE);
     if (!offered) return;
     // The box sorts its entries: each carries its choice.

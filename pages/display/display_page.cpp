@@ -58,8 +58,8 @@ bool CDisplayPage::OnInit() {
     for (const LevelControls& c : kLevels) {
         const win::TrackBar trackBar(Item(c.trackBarId));
         if (!panelLevels_.Offered(c.level)) {
-            ::ShowWindow(Item(c.labelId), SW_HIDE);
-            ::ShowWindow(trackBar, SW_HIDE);
+            ShowItem(c.labelId, false);
+            ShowItem(c.trackBarId, false);
             continue;
         }
         const tlw::LevelRange& range = panelLevels_.range(c.level);
@@ -87,8 +87,8 @@ int CDisplayPage::BootDisplayButtonRead() const {
 void CDisplayPage::ShowSettings() {
     const int button = BootDisplayButtonRead();
     if (!button) return;
-    ::CheckDlgButton(hwnd_, IDC_BOOT_DISPLAY_AUTO, button == IDC_BOOT_DISPLAY_AUTO ? BST_CHECKED : BST_UNCHECKED);
-    ::CheckDlgButton(hwnd_, IDC_BOOT_DISPLAY_BOTH, button == IDC_BOOT_DISPLAY_BOTH ? BST_CHECKED : BST_UNCHECKED);
+    CheckButton(IDC_BOOT_DISPLAY_AUTO, button == IDC_BOOT_DISPLAY_AUTO);
+    CheckButton(IDC_BOOT_DISPLAY_BOTH, button == IDC_BOOT_DISPLAY_BOTH);
 }
 
 void CDisplayPage::RestorePreviousSettings() {
@@ -128,7 +128,7 @@ void CDisplayPage::ShowDisplayDevice(std::uint8_t device) {
 
 void CDisplayPage::OnDisplayDeviceClicked(int id) {
     // The external monitor's buttons act only when the click checked them.
-    if (id != IDC_DISPLAY_LCD_ONLY && ::IsDlgButtonChecked(hwnd_, id) != BST_CHECKED) return;
+    if (id != IDC_DISPLAY_LCD_ONLY && !IsButtonChecked(id)) return;
     const std::uint8_t device = id == IDC_DISPLAY_LCD_ONLY       ? tlw::kLcdPanelOnly
                                 : id == IDC_DISPLAY_EXTERNAL_ONLY ? tlw::kExternalMonitorOnly
                                                                   : tlw::kBothDisplays;
@@ -161,8 +161,8 @@ void CDisplayPage::ShowPanelLevels() {
 
 void CDisplayPage::EnableLevels(bool enable) const {
     for (const LevelControls& c : kLevels) {
-        ::EnableWindow(Item(c.labelId), enable ? TRUE : FALSE);
-        ::EnableWindow(Item(c.trackBarId), enable ? TRUE : FALSE);
+        EnableItem(c.labelId, enable);
+        EnableItem(c.trackBarId, enable);
     }
 }
 

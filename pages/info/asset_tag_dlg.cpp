@@ -19,7 +19,7 @@ bool CAssetTagDlg::OnInit() {
     SetItemText(IDC_NEW_ASSET_TAG_LABEL, win::LoadText(IDS_NEW_ASSET_TAG));
     SetItemText(IDC_CONFIRM_ASSET_TAG_LABEL, win::LoadText(IDS_CONFIRM_ASSET_TAG));
     // The confirmation opens once the new tag is typed in this showing.
-    ::EnableWindow(Item(IDC_CONFIRM_ASSET_TAG), FALSE);
+    EnableItem(IDC_CONFIRM_ASSET_TAG, false);
     // Each field after its label, then the buttons: the focus starts in the
     // new tag, and screen readers name each field by its label.
     win::SetTabOrder(hwnd_, {IDC_NEW_ASSET_TAG_LABEL, IDC_NEW_ASSET_TAG, IDC_CONFIRM_ASSET_TAG_LABEL,
@@ -31,7 +31,7 @@ bool CAssetTagDlg::OnCommand(int id, int code, HWND control) {
     if (code != EN_CHANGE) return win::Dialog::OnCommand(id, code, control);
     if (filling_) return true;
     if (id == IDC_NEW_ASSET_TAG) {
-        ::EnableWindow(Item(IDC_CONFIRM_ASSET_TAG), TRUE);
+        EnableItem(IDC_CONFIRM_ASSET_TAG, true);
         entry_.newTagChanged = true;
     } else if (id == IDC_CONFIRM_ASSET_TAG) {
         entry_.confirmationChanged = true;

@@ -87,7 +87,7 @@ void CInfoViewerPage::FillList() {
             AddItemText(row.labelId, row.text);
         }
     }
-    ::EnableWindow(Item(IDC_CHANGE_ASSET_TAG), identity_.CanChangeTag());
+    EnableItem(IDC_CHANGE_ASSET_TAG, identity_.CanChangeTag());
 }
 
 void CInfoViewerPage::AddItem(UINT labelId, UINT valueId) { AddItemText(labelId, win::LoadText(valueId)); }

@@ -31,7 +31,7 @@ bool CChangePasswordDlg::OnInit() {
 
     newBox_.Bind(hwnd_, IDC_NEW_PASSWORD);
     confirmBox_.Bind(hwnd_, IDC_CONFIRM_PASSWORD);
-    ::SendMessageA(Item(IDC_ENABLE_PASSWORD), BM_SETCHECK, enabled() ? BST_CHECKED : BST_UNCHECKED, 0);
+    CheckButton(IDC_ENABLE_PASSWORD, enabled());
     record_.enabled = Checked() ? 1 : 0;
     newBox_.SetRecord(record_);
     confirmBox_.SetRecord(record_);
@@ -88,13 +88,13 @@ void CChangePasswordDlg::OnCancel() {
 }
 
 bool CChangePasswordDlg::Checked() const {
-    return ::SendMessageA(Item(IDC_ENABLE_PASSWORD), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return IsButtonChecked(IDC_ENABLE_PASSWORD);
 }
 
 void CChangePasswordDlg::EnableBoxes() const {
     for (int id : {IDC_PASSWORD_FRAME, IDC_NEW_PASSWORD, IDC_CONFIRM_PASSWORD, IDC_NEW_PASSWORD_LABEL,
                    IDC_CONFIRM_PASSWORD_LABEL}) {
-        ::EnableWindow(Item(id), enabled() ? TRUE : FALSE);
+        EnableItem(id, enabled());
     }
 }
 

@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "bios/register_frame.h"
+#include "tests/common/logged_request.h"
 
 namespace tlw::monkey {
 
@@ -27,22 +28,9 @@ namespace tlw::monkey {
 // acts on the BIOS at once.
 constexpr int kDisplayPage = 4;
 
-struct LoggedRequest {
-    std::string call;
-    RegisterFrame in;
-    bool answered = false;  // false: the driver request itself failed
-    RegisterFrame out;
-    bool hasBuffer = false;
-    std::vector<std::uint8_t> buffer;
-
-    // True when the BIOS reported success by the status rule: any status
-    // but 0xFFFFFFFF, which alone says the BIOS refused.
-    bool StatusOk() const { return answered && out.status != kBiosRefused; }
-};
-
-// Reads one request log line; false for the log's other lines (RESTART,
-// DmiProxy, STATE NOT ...) and anything that does not read as a request.
-bool ParseRequestLine(const std::string& line, LoggedRequest& request);
+// The request log's reader, shared with the other tests.
+using test::LoggedRequest;
+using test::ParseRequestLine;
 
 struct Action {
     std::size_t logLines = 0;

@@ -13,7 +13,8 @@ list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_simulator_tests)
 set(wine_simulator_tests_SOURCES tests/wine/sim/state_file_win_test.cpp tests/wine/app/restart_test.cpp)
 # The display device page in the program's sheet.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_display_tests)
-set(wine_display_tests_SOURCES tests/wine/pages/display_page_test.cpp tests/wine/app/sheet_fixture.cpp)
+set(wine_display_tests_SOURCES tests/wine/pages/display_page_test.cpp tests/wine/app/sheet_fixture.cpp
+  tests/wine/pages/typing.cpp)
 # The password boxes, dialogs and page, typed at with real keys.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_password_tests)
 set(wine_password_tests_SOURCES tests/wine/pages/password_test.cpp tests/wine/pages/typing.cpp
@@ -21,11 +22,11 @@ set(wine_password_tests_SOURCES tests/wine/pages/password_test.cpp tests/wine/pa
 # The information page's identity: the asset tag dialog, the DMI proxies and the asset tag flow.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_identity_tests)
 set(wine_identity_tests_SOURCES tests/wine/pages/asset_tag_dlg_test.cpp tests/wine/pages/identity_test.cpp
-  tests/wine/app/sheet_fixture.cpp)
+  tests/wine/app/sheet_fixture.cpp tests/wine/pages/typing.cpp)
 # The POST and boot sequence pages in the in-process sheet.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_boot_tests)
 set(wine_boot_tests_SOURCES tests/wine/pages/boot_pages_test.cpp tests/wine/app/sheet_fixture.cpp
-  tests/wine/pages/typing.cpp)
+  tests/wine/pages/typing.cpp tests/common/logged_request.cpp)
 # The information page in the program's sheet: its rows under both Windows versions, the asset tag flow.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_info_tests)
 set(wine_info_tests_SOURCES tests/wine/pages/info_page_test.cpp tests/wine/app/sheet_fixture.cpp)
@@ -38,7 +39,7 @@ set(wine_tlwctl_tests_SOURCES tests/wine/ctl/tlwctl_test.cpp)
 # The monkey: random user actions on tlw.exe over a hostile notebook, judged by the invariant checker.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_monkey_tests)
 set(wine_monkey_tests_SOURCES tests/wine/monkey/monkey_test.cpp tests/wine/monkey/monkey.cpp
-  tests/monkey/invariants.cpp)
+  tests/monkey/invariants.cpp tests/common/logged_request.cpp)
 # Every DPI: each page and dialog measured at 120, 144 and 192 DPI, each in a process of its own; it runs longer.
 list(APPEND TALLOWIN_WINE_TEST_PROGRAMS wine_dpi_tests)
 set(wine_dpi_tests_SOURCES tests/wine/app/dpi_layout_test.cpp tests/wine/app/sheet_fixture.cpp)

@@ -1,4 +1,4 @@
-// The system-information calls' register values and decoding.
+// The system-information calls' decoding, and the revision each asks about.
 #include "bios/info_calls.h"
 
 #include <gtest/gtest.h>
@@ -12,17 +12,13 @@
 namespace tlw {
 namespace {
 
-TEST(InfoCalls, IdeTypeSendsTheDriveInEdxAndReadsAlAndAh) {
+TEST(InfoCalls, IdeTypeReadsAlAndAh) {
     test::ScriptedChannel channel;
     RegisterFrame answer;
     answer.eax = 0x12340901;  // AH = 0x09, AL = 0x01; the high word is not the call's
     channel.AnswerWith(answer);
     std::uint8_t type = 0, second = 0;
     EXPECT_TRUE(GetIdeType(0x82, type, second));
-    EXPECT_EQ(channel.last().eax, 0x9610u);
-    EXPECT_EQ(channel.last().ebx, 0x000Au);
-    EXPECT_EQ(channel.last().edx, 0x82u);
-    EXPECT_EQ(channel.sent.back().call, "GetIdeType");
     EXPECT_EQ(type, 0x01);
     EXPECT_EQ(second, 0x09);
 
@@ -82,9 +78,6 @@ TEST(InfoCalls, CpuInfoReadsFiveFieldsFromCxDxAndBx) {
     std::uint8_t vendor = 9, type = 9, bus = 9, multiplier = 9;
     std::uint16_t speed = 9;
     EXPECT_TRUE(GetCpuInfo(vendor, type, bus, multiplier, speed));
-    EXPECT_EQ(channel.last().eax, 0x9610u);
-    EXPECT_EQ(channel.last().ebx, 0x0001u);
-    EXPECT_EQ(channel.sent.back().call, "GetCpuInfo");
     EXPECT_EQ(vendor, 0);
     EXPECT_EQ(type, 10);
     EXPECT_EQ(bus, 9);
@@ -180,7 +173,6 @@ TEST(InfoCalls, VideoRamCountsSixtyFourKilobyteBlocks) {
     answer.eax = 0x96020080;
     channel.AnswerWith(answer);
     EXPECT_EQ(GetVideoRam(), 8192u);
-    EXPECT_EQ(channel.last().eax, 0x9602u);
     answer.eax = 0x0000FFFF;
     channel.AnswerWith(answer);
     EXPECT_EQ(GetVideoRam(), 0xFFFFu * 64);
@@ -189,7 +181,7 @@ TEST(InfoCalls, VideoRamCountsSixtyFourKilobyteBlocks) {
     EXPECT_EQ(GetVideoRam(), 0u);
 }
 
-TEST(InfoCalls, SerialPortSendsTheIndexInBhAndKeepsAhOnARefusal) {
+TEST(InfoCalls, SerialPortKeepsAhOnARefusal) {
     test::ScriptedChannel channel;
     RegisterFrame answer;
     answer.eax = 0x00000102;  // AH 1, AL 2
@@ -199,8 +191,6 @@ TEST(InfoCalls, SerialPortSendsTheIndexInBhAndKeepsAhOnARefusal) {
     std::uint8_t flags = 0, irq = 0, mode = 0;
     std::uint16_t base = 0;
     EXPECT_TRUE(GetSerialPort(1, flags, base, irq, mode));
-    EXPECT_EQ(channel.last().ebx, 0x0102u);
-    EXPECT_EQ(channel.sent.back().call, "GetSerialPort");
     EXPECT_EQ(flags, 2) << "AL, not AH, on success";
     EXPECT_EQ(base, 0x2F8);
     EXPECT_EQ(irq, 3);
@@ -285,15 +275,11 @@ TEST(InfoCalls, CachesAndTouchPadReadTheirBytes) {
     channel.AnswerWith(answer);
     std::uint8_t flags = 0, code = 0;
     EXPECT_TRUE(GetInternalCacheStatus(flags, code));
-    EXPECT_EQ(channel.last().ebx, 0x0005u);
     EXPECT_EQ(flags, 2);
     EXPECT_EQ(code, 7);
     EXPECT_TRUE(GetExtCacheStatus(flags, code));
-    EXPECT_EQ(channel.last().ebx, 0x0004u);
     std::uint8_t touch = 9;
     EXPECT_TRUE(GetTouchPad(touch));
-    EXPECT_EQ(channel.last().eax, 0x9612u);
-    EXPECT_EQ(channel.last().ebx, 0x020Fu);
     EXPECT_EQ(touch, 2);
 
     answer.status = kBiosRefused;

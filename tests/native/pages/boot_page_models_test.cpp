@@ -20,13 +20,10 @@ protected:
     // without EAX, and the buffer when one passed.
     Requests Take() {
         Requests requests;
-        for (const std::string& line : LogLines()) {
-            std::string request = line.substr(0, line.find(" -> "));
-            const auto eax = request.find(" EAX=");
-            if (eax != std::string::npos) request.erase(eax, 13);
-            requests.push_back(request);
+        for (const test::LoggedRequest& r : TakeLogged()) {
+            requests.push_back(r.call + " EBX=" + test::Hex(r.in.ebx) + " ECX=" + test::Hex(r.in.ecx) +
+                               " EDX=" + test::Hex(r.in.edx) + (r.hasBuffer ? " BUF=" + test::HexBytes(r.buffer) : ""));
         }
-        fs::remove(log());
         return requests;
     }
     std::string State() const { return ReadFile(state()); }

@@ -18,9 +18,8 @@ protected:
     // ECX of each request to `call` in the log, in order.
     std::vector<unsigned> Sent(const std::string& call) const {
         std::vector<unsigned> values;
-        for (const std::string& line : LogLines()) {
-            if (line.rfind(call + " ", 0) != 0) continue;
-            values.push_back(std::stoul(line.substr(line.find("ECX=") + 4, 8), nullptr, 16));
+        for (const test::LoggedRequest& r : test::ParseRequests(LogLines())) {
+            if (r.call == call) values.push_back(r.in.ecx);
         }
         return values;
     }

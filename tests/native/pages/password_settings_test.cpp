@@ -24,14 +24,11 @@ PasswordRecord KeysOf(const Codes& codes) {
 }
 
 // Each request as its call name, EBX and the codes it passed.
-std::vector<std::string> RequestsOf(const std::vector<std::string>& lines) {
+std::vector<std::string> RequestsOf(const std::vector<test::LoggedRequest>& logged) {
     std::vector<std::string> requests;
-    for (const std::string& line : lines) {
-        std::string request = line.substr(0, line.find(' '));
-        request += " " + line.substr(line.find("EBX=") + 8, 4);
-        const auto buffer = line.find("BUF=");
-        if (buffer != std::string::npos) request += " " + line.substr(buffer, line.find(' ', buffer) - buffer);
-        requests.push_back(request);
+    for (const test::LoggedRequest& r : logged) {
+        requests.push_back(r.call + " " + test::Hex(r.in.ebx & 0xFFFF, 4) +
+                           (r.hasBuffer ? " BUF=" + test::HexBytes(r.buffer) : ""));
     }
     return requests;
 }
@@ -40,11 +37,7 @@ using Requests = std::vector<std::string>;
 
 class PasswordModel : public SimulatedNotebook {
 protected:
-    std::vector<std::string> TakeRequests() {
-        auto requests = RequestsOf(LogLines());
-        fs::remove(log());
-        return requests;
-    }
+    std::vector<std::string> TakeRequests() { return RequestsOf(TakeLogged()); }
     PasswordSettings model_;
 };
 

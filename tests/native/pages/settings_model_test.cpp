@@ -5,15 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "bios/bios_channel.h"
 #include "bios/shell_calls.h"
 #include "pages/pending_setting.h"
-#include "sim/simulated_driver.h"
+#include "tests/native/sim/notebook_fixture.h"
 
 namespace tlw {
 namespace {
@@ -23,43 +20,27 @@ constexpr std::uint8_t kSleep = 2;
 
 // A simulated notebook on a state file of the test's own; every request is
 // read back from its log.
-class ModelOnNotebook : public ::testing::Test {
+class ModelOnNotebook : public sim::SimulatedNotebook {
 protected:
     void SetUp() override {
-        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        state_ = ::testing::TempDir() + "tlw-model-" + name + ".ini";
-        log_ = ::testing::TempDir() + "tlw-model-" + name + ".log";
+        SimulatedNotebook::SetUp();
         Open("");
     }
-    void TearDown() override {
-        CloseBiosChannel();
-        std::remove(state_.c_str());
-        std::remove(log_.c_str());
-    }
 
-    void Open(const std::string& stateText) {
+    // The notebook with `stateText` and an empty log.
+    void Open(const char* stateText) {
         CloseBiosChannel();
-        std::ofstream(state_, std::ios::binary | std::ios::trunc) << stateText;
-        std::remove(log_.c_str());
+        sim::fs::remove(log());
         std::string error;
-        ASSERT_TRUE(OpenBiosChannelWith(sim::SimulatedDriver::Open(state_, log_, error))) << error;
+        ASSERT_TRUE(SimulatedNotebook::Open(stateText, &error)) << error;
     }
 
     // The requests since the last call, each cut to its call name and ECX.
     std::vector<std::string> TakeRequests() {
         std::vector<std::string> requests;
-        std::ifstream in(log_);
-        for (std::string line; std::getline(in, line);) {
-            const auto ecx = line.find("ECX=");
-            requests.push_back(line.substr(0, line.find(' ')) +
-                               (ecx == std::string::npos ? "" : " " + line.substr(ecx, 12)));
-        }
-        in.close();
-        std::remove(log_.c_str());
+        for (const test::LoggedRequest& r : TakeLogged()) requests.push_back(r.call + " ECX=" + test::Hex(r.in.ecx));
         return requests;
     }
-
-    std::string state_, log_;
 };
 
 using Requests = std::vector<std::string>;

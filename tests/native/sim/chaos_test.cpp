@@ -193,12 +193,14 @@ TEST(ChaosDraws, DependOnSeedAndStreamAloneAndReachEveryByte) {
 }
 
 TEST(ChaosCalls, OnlyQueriesCountAsReads) {
+    const RegisterFrame plain;
     for (const char* call : {"GetBootSeq", "AskSetupPasswd", "CheckMonitorConnected", "ZEFACheck"}) {
-        EXPECT_TRUE(IsReadCall(call)) << call;
+        EXPECT_TRUE(IsReadRequest(call, plain)) << call;
     }
     for (const char* call : {"SetBootSeq", "SetChkSetupPasswd", "CMOSChecksum", "LoadSetupDefault", "EnableFan",
-                             "DisablePowerOnPasswd", "SetAssetTag", "SetHotkeyButton"}) {
-        EXPECT_FALSE(IsReadCall(call)) << call;
+                             "DisablePowerOnPasswd", "SetAssetTag", "SetHotkeyButton", "EnableSimpleBoot",
+                             "NoSuchCall"}) {
+        EXPECT_FALSE(IsReadRequest(call, plain)) << call;
     }
     RegisterFrame check;
     check.ebx = 0x0308;

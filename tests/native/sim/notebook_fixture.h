@@ -12,6 +12,7 @@
 
 #include "bios/bios_channel.h"
 #include "sim/simulated_driver.h"
+#include "tests/common/logged_request.h"
 
 namespace tlw::sim {
 
@@ -60,6 +61,12 @@ protected:
     fs::path state() const { return dir_ / "notebook.ini"; }
     fs::path log() const { return dir_ / "requests.log"; }
     std::vector<std::string> LogLines() const { return Lines(ReadFile(log())); }
+    // The requests logged since the last call; the log starts again.
+    std::vector<test::LoggedRequest> TakeLogged() {
+        std::vector<test::LoggedRequest> requests = test::ParseRequests(LogLines());
+        fs::remove(log());
+        return requests;
+    }
     const NotebookState& notebook() const { return static_cast<SimulatedDriver*>(ChannelDriver())->state(); }
 
     fs::path dir_;

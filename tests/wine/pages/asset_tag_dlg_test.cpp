@@ -1,5 +1,5 @@
 // The asset tag dialog under Wine, typed into as a user types: real key
-// presses through SendInput, each with its virtual key and scan code.
+// presses, each with its virtual key and scan code.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,44 +11,20 @@
 #include "pages/info/asset_tag_dlg.h"
 #include "res/resource.h"
 #include "tests/wine/app/sheet_fixture.h"
+#include "tests/wine/pages/typing.h"
 
 namespace {
 
 constexpr const char* kTitle = "Change Asset Tag Number";
-
-void SendKey(WORD vk, bool up) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, 0));  // MAPVK_VK_TO_VSC
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof input);
-}
-
-// The control that has the keyboard focus in `dialog`'s thread.
-HWND FocusOf(HWND dialog) {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info);
-    return info.hwndFocus;
-}
 
 // Focuses edit `id` from the dialog's own thread, selects its text and types
 // `text` over it, key by key.
 void TypeInto(HWND dialog, int id, const std::string& text) {
     HWND edit = ::GetDlgItem(dialog, id);
     ::SetForegroundWindow(dialog);
-    ::PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
-    ASSERT_TRUE(wt::Eventually([&] { return FocusOf(dialog) == edit; })) << "edit " << id << " never took the focus";
     // The dialog manager selects an edit's whole text when it gives it the focus.
-    for (char c : text) {
-        const SHORT key = ::VkKeyScanA(c);
-        const bool shift = (key & 0x100) != 0;
-        if (shift) SendKey(VK_SHIFT, false);
-        SendKey(static_cast<WORD>(key & 0xFF), false);
-        SendKey(static_cast<WORD>(key & 0xFF), true);
-        if (shift) SendKey(VK_SHIFT, true);
-    }
+    ASSERT_TRUE(wt::FocusControl(dialog, id)) << "edit " << id << " never took the focus";
+    wt::TypeText(text);
     EXPECT_TRUE(wt::Eventually([&] { return wt::TextOf(edit) == text; }))
         << "edit " << id << " holds \"" << wt::TextOf(edit) << "\" after typing \"" << text << "\"";
 }
@@ -56,14 +32,9 @@ void TypeInto(HWND dialog, int id, const std::string& text) {
 // Erases the edit's text with Backspace, one key per character.
 void Erase(HWND dialog, int id) {
     HWND edit = ::GetDlgItem(dialog, id);
-    ::PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
-    ASSERT_TRUE(wt::Eventually([&] { return FocusOf(dialog) == edit; }));
-    SendKey(VK_END, false);
-    SendKey(VK_END, true);
-    for (std::size_t n = wt::TextOf(edit).size(); n > 0; --n) {
-        SendKey(VK_BACK, false);
-        SendKey(VK_BACK, true);
-    }
+    ASSERT_TRUE(wt::FocusControl(dialog, id));
+    wt::PressKey(VK_END);
+    for (std::size_t n = wt::TextOf(edit).size(); n > 0; --n) wt::PressKey(VK_BACK);
     EXPECT_TRUE(wt::Eventually([&] { return wt::TextOf(edit).empty(); }));
 }
 

@@ -15,6 +15,7 @@
 #include "pages/boot/post_page.h"
 #include "pages/boot/startup_page.h"
 #include "res/resource.h"
+#include "tests/common/logged_request.h"
 #include "tests/wine/app/sheet_fixture.h"
 #include "tests/wine/pages/typing.h"
 #include "win/combo_box.h"
@@ -43,14 +44,15 @@ protected:
         return RunSheet(std::move(pages), user);
     }
 
-    std::vector<std::string> Writes(const std::string& call, const std::string& ebx) const {
-        std::vector<std::string> found;
-        for (const std::string& line : LinesOf(Log(), call)) {
-            if (line.find(" EBX=" + ebx + " ") != std::string::npos) found.push_back(line);
+    // The requests to `call` with `ebx`, in order.
+    std::vector<tlw::test::LoggedRequest> Writes(const std::string& call, std::uint32_t ebx) const {
+        std::vector<tlw::test::LoggedRequest> found;
+        for (const tlw::test::LoggedRequest& r : tlw::test::ParseRequests(Log())) {
+            if (r.call == call && r.in.ebx == ebx) found.push_back(r);
         }
         return found;
     }
-    std::size_t Count(const std::string& call, const std::string& ebx) const { return Writes(call, ebx).size(); }
+    std::size_t Count(const std::string& call, std::uint32_t ebx) const { return Writes(call, ebx).size(); }
 };
 
 bool Visible(HWND page, int id) { return ::IsWindowVisible(::GetDlgItem(page, id)) != FALSE; }
@@ -83,10 +85,10 @@ TEST_F(BootPages, PostShowsTwoBoxesAndFastBootAppliesWithARestart) {
     });
     EXPECT_TRUE(shownRight) << "only \"Enable Fast Boot\" and the fan are visible";
     EXPECT_TRUE(prompted);
-    EXPECT_EQ(Count("EnableFan", "00000028"), 1u) << "the fan is written with the page, here off";
-    const auto writes = Writes("EnableSimpleBoot", "0000012A");
+    EXPECT_EQ(Count("EnableFan", 0x0028), 1u) << "the fan is written with the page, here off";
+    const auto writes = Writes("EnableSimpleBoot", 0x012A);
     ASSERT_EQ(writes.size(), 1u);
-    EXPECT_NE(writes[0].find("ECX=00000007"), std::string::npos) << writes[0];
+    EXPECT_EQ(writes[0].in.ecx, 7u);
     EXPECT_NE(StateText().find("boot_options = 0x07"), std::string::npos);
 }
 
@@ -103,7 +105,7 @@ TEST_F(BootPages, PostFanAloneAppliesWithoutARestartAndUnchangedAppliesNothing) 
         prompted = !NoDialog(kRestartPrompt);
     });
     EXPECT_FALSE(prompted);
-    EXPECT_EQ(Count("EnableFan", "00000128"), 1u);
+    EXPECT_EQ(Count("EnableFan", 0x0128), 1u);
     EXPECT_EQ(LinesOf(Log(), "EnableSimpleBoot").size(), 0u);
     EXPECT_EQ(LinesOf(Log(), "EnableFastPOST").size(), 0u);
     EXPECT_NE(StateText().find("fan_always_on = on"), std::string::npos);
@@ -122,7 +124,7 @@ TEST_F(BootPages, PostLoadPreviousWritesTheLastApplyOnceAndNotTheFanAppliedOff) 
         checkedAfterRestore = static_cast<int>(::IsDlgButtonChecked(page, IDC_POST_SIMPLE_BOOT));
         Click(sheet, IDCANCEL);
     });
-    EXPECT_EQ(Count("EnableSimpleBoot", "0000012A"), 2u) << "applied, then written again once";
+    EXPECT_EQ(Count("EnableSimpleBoot", 0x012A), 2u) << "applied, then written again once";
     EXPECT_EQ(LinesOf(Log(), "EnableFan").size(), 1u) << "the fan applied off is not written again";
     EXPECT_EQ(checkedAfterRestore, BST_CHECKED) << "the boxes are read again from the BIOS";
 }
@@ -197,9 +199,9 @@ TEST_F(BootPages, TheBootListTravelsToTheBiosByItsOwnAddress) {
     if constexpr (sizeof(void*) == 4) {
         EXPECT_EQ(seen.addressedList, expected) << "ESI is not the list's address";
     }
-    const auto lines = Writes("SetBootSeq", "00000117");
+    const auto lines = Writes("SetBootSeq", 0x0117);
     ASSERT_EQ(lines.size(), 1u);
-    EXPECT_NE(lines[0].find("BUF=08000201" + kTail), std::string::npos) << lines[0];
+    EXPECT_EQ(tlw::test::HexBytes(lines[0].buffer), "08000201" + kTail);
     EXPECT_NE(StateText().find("boot_sequence = 08 00 02 01"), std::string::npos);
 }
 
@@ -232,21 +234,6 @@ POINT BelowTheLastEntry(HWND list) {
     POINT at = {area.right / 2, area.bottom - 3};
     ::ClientToScreen(list, &at);
     return at;
-}
-
-void SendMouse(DWORD flags) {
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof input);
-}
-
-// The window that holds the mouse capture in `window`'s thread.
-HWND CaptureOf(HWND window) {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
-    return info.hwndCapture;
 }
 
 // Puts the cursor at `at` and keeps it there until `window`'s thread has
@@ -322,9 +309,9 @@ TEST_F(BootPages, DraggingTheLastEntryToTheTopWritesTheNewOrderAtOKWithARestart)
     EXPECT_EQ(after, (std::vector<std::string>{"ZIP Drive", "Floppy Disk", "Hard Disk", "CD-ROM/DVD-ROM/CD-RW"}));
     EXPECT_TRUE(hardDiskHidden) << "drive 0x82 is a CD-ROM: no hard disk choice";
     EXPECT_TRUE(prompted);
-    const auto writes = Writes("SetBootSeq", "00000117");
+    const auto writes = Writes("SetBootSeq", 0x0117);
     ASSERT_EQ(writes.size(), 1u);
-    EXPECT_NE(writes[0].find("BUF=08000102" + kTail), std::string::npos) << writes[0];
+    EXPECT_EQ(tlw::test::HexBytes(writes[0].buffer), "08000102" + kTail);
     EXPECT_NE(StateText().find("boot_sequence = 08 00 01 02"), std::string::npos);
 }
 
@@ -349,10 +336,10 @@ TEST_F(BootPages, DropsOnTheirOwnPlaceOrBelowTheLastMoveNothingButThePressStillA
     EXPECT_TRUE(marked) << "a press marks the page";
     EXPECT_EQ(afterOwnPlace, unchanged);
     EXPECT_EQ(afterBelow, unchanged);
-    const auto writes = Writes("SetBootSeq", "00000117");
+    const auto writes = Writes("SetBootSeq", 0x0117);
     ASSERT_EQ(writes.size(), 1u) << "Apply writes the unchanged list";
-    EXPECT_NE(writes[0].find("BUF=00010208" + kTail), std::string::npos) << writes[0];
-    EXPECT_EQ(Count("SetBootSeq", "00000317"), 0u) << "the list alone changed";
+    EXPECT_EQ(tlw::test::HexBytes(writes[0].buffer), "00010208" + kTail);
+    EXPECT_EQ(Count("SetBootSeq", 0x0317), 0u) << "the list alone changed";
 }
 
 TEST_F(BootPages, WithAHardDiskAt82TheCdRomIsUnlistedKeptAndTheSecondaryDiskApplies) {
@@ -382,12 +369,12 @@ TEST_F(BootPages, WithAHardDiskAt82TheCdRomIsUnlistedKeptAndTheSecondaryDiskAppl
     EXPECT_EQ(entries, (std::vector<std::string>{"Floppy Disk", "Hard Disk", "ZIP Drive"}));
     EXPECT_EQ(choices, (std::vector<std::string>{"Primary HDD", "Secondary HDD"}));
     EXPECT_EQ(selected, 0);
-    const auto lists = Writes("SetBootSeq", "00000117");
+    const auto lists = Writes("SetBootSeq", 0x0117);
     ASSERT_EQ(lists.size(), 1u) << "the second apply changed the disk alone";
-    EXPECT_NE(lists[0].find("BUF=08000201" + kTail), std::string::npos) << "the CD-ROM kept its place: " << lists[0];
-    const auto disks = Writes("SetBootSeq", "00000317");
+    EXPECT_EQ(tlw::test::HexBytes(lists[0].buffer), "08000201" + kTail) << "the CD-ROM kept its place";
+    const auto disks = Writes("SetBootSeq", 0x0317);
     ASSERT_EQ(disks.size(), 1u);
-    EXPECT_NE(disks[0].find("EDX=00000002"), std::string::npos) << disks[0];
+    EXPECT_EQ(disks[0].in.edx, 2u);
     EXPECT_NE(StateText().find("hdd_boot = 2"), std::string::npos);
 }
 
@@ -427,7 +414,7 @@ TEST_F(BootPages, BootLoadPreviousWritesTheAppliedListOnceAndReadsItBack) {
         afterRestore = Entries(list);
         Click(sheet, IDCANCEL);
     });
-    EXPECT_EQ(Count("SetBootSeq", "00000117"), 2u);
+    EXPECT_EQ(Count("SetBootSeq", 0x0117), 2u);
     EXPECT_EQ(afterRestore,
               (std::vector<std::string>{"ZIP Drive", "Floppy Disk", "Hard Disk", "CD-ROM/DVD-ROM/CD-RW"}));
 }

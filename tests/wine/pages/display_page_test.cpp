@@ -13,6 +13,7 @@
 
 #include "res/resource.h"
 #include "tests/wine/app/sheet_fixture.h"
+#include "tests/wine/pages/typing.h"
 #include "win/property_sheet.h"
 #include "win/resources.h"
 
@@ -55,21 +56,6 @@ LRESULT Ask(HWND page, int id, UINT message, WPARAM wParam = 0) {
     return ::SendDlgItemMessageA(page, id, message, wParam, 0);
 }
 
-// A key pressed and released as the keyboard would, into the focused window;
-// the arrow, page and end keys lie on the keyboard's extended part.
-void PressKey(WORD key) {
-    const WORD scan = static_cast<WORD>(::MapVirtualKeyA(key, 0));
-    INPUT input[2] = {};
-    for (INPUT& i : input) {
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = key;
-        i.ki.wScan = scan;
-        i.ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
-    }
-    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
-}
-
 // Gives the keyboard focus to control `id` of `page`, from the page's own
 // thread; with `move` false, only says whether the control has it.
 bool FocusControl(HWND sheet, HWND page, int id, bool move = true) {
@@ -78,11 +64,7 @@ bool FocusControl(HWND sheet, HWND page, int id, bool move = true) {
         ::SetForegroundWindow(sheet);
         ::SendMessageA(page, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
     }
-    return Eventually([&] {
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof info;
-        return ::GetGUIThreadInfo(::GetWindowThreadProcessId(sheet, nullptr), &info) && info.hwndFocus == control;
-    });
+    return Eventually([&] { return wt::FocusOf(sheet) == control; });
 }
 
 TEST_F(DisplayPage, ShowsTheStateFilesDisplayWithItsRangesAndSteps) {
@@ -128,17 +110,17 @@ TEST_F(DisplayPage, ArrowAndPageKeysSendEveryStepAtOnceAndCancelKeepsThem) {
     const INT_PTR result = RunSheet([&](HWND sheet) {
         HWND page = ShowPage(sheet, kDisplayPage);
         ASSERT_TRUE(FocusControl(sheet, page, IDC_BRIGHTNESS_TRACKBAR));
-        PressKey(VK_RIGHT);
-        PressKey(VK_RIGHT);
+        wt::PressExtendedKey(VK_RIGHT);
+        wt::PressExtendedKey(VK_RIGHT);
         // Each key's press and release reach the BIOS: the focus moves on only
         // once the last release has, or it would reach the next track bar.
         EXPECT_TRUE(Eventually([&] { return Sent("SetDisplayBrightness").size() >= 4; }));
         brightnessLabel = Text(page, IDC_BRIGHTNESS_LABEL);
 
         ASSERT_TRUE(FocusControl(sheet, page, IDC_CONTRAST_TRACKBAR));
-        PressKey(VK_NEXT);  // a page: 4 steps
-        PressKey(VK_END);   // the range's end, never beyond
-        PressKey(VK_RIGHT);  // at the end already: only its release is sent
+        wt::PressExtendedKey(VK_NEXT);  // a page: 4 steps
+        wt::PressExtendedKey(VK_END);   // the range's end, never beyond
+        wt::PressExtendedKey(VK_RIGHT);  // at the end already: only its release is sent
         EXPECT_TRUE(Eventually([&] { return Sent("SetDisplayContrast").size() >= 5; }));
         contrastLabel = Text(page, IDC_CONTRAST_LABEL);
         modified = ApplyEnabled(sheet);
@@ -283,10 +265,7 @@ TEST_F(DisplayPage, AutoWaitsForApplyAsksForARestartAtOKAndLoadPreviousWritesItA
             return Checked(page, IDC_BOOT_DISPLAY_AUTO) && !Checked(page, IDC_BOOT_DISPLAY_BOTH);
         });
         modifiedAfterRestore = ApplyEnabled(sheet);
-        GUITHREADINFO info = {};
-        info.cbSize = sizeof info;
-        focusOnAuto = ::GetGUIThreadInfo(::GetWindowThreadProcessId(sheet, nullptr), &info) &&
-                      info.hwndFocus == ::GetDlgItem(page, IDC_BOOT_DISPLAY_AUTO);
+        focusOnAuto = wt::FocusOf(sheet) == ::GetDlgItem(page, IDC_BOOT_DISPLAY_AUTO);
 
         Click(sheet, IDOK);
         HWND prompt = WaitForDialog("BIOS Settings Change");

@@ -1,4 +1,4 @@
-// Keyboard input through Wine's keyboard layer.
+// Keyboard and mouse input through Wine's input layer.
 #include "tests/wine/pages/typing.h"
 
 #include "tests/wine/app/sheet_fixture.h"
@@ -6,12 +6,20 @@
 
 namespace wt {
 
-HWND FocusOf(HWND window) {
+namespace {
+
+GUITHREADINFO ThreadInfoOf(HWND window) {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
-    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
-    return info.hwndFocus;
+    if (!::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info)) info = {};
+    return info;
 }
+
+}  // namespace
+
+HWND FocusOf(HWND window) { return ThreadInfoOf(window).hwndFocus; }
+
+HWND CaptureOf(HWND window) { return ThreadInfoOf(window).hwndCapture; }
 
 bool BringToFront(HWND window) {
     ::SetForegroundWindow(window);
@@ -32,6 +40,25 @@ void PressKey(WORD vk, bool shift) {
     ::keybd_event(static_cast<BYTE>(vk), scan, 0, 0);
     ::keybd_event(static_cast<BYTE>(vk), scan, KEYEVENTF_KEYUP, 0);
     if (shift) ::keybd_event(VK_SHIFT, ScanCodeOf(VK_SHIFT), KEYEVENTF_KEYUP, 0);
+}
+
+void PressExtendedKey(WORD vk) {
+    INPUT input[2] = {};
+    for (INPUT& i : input) {
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = vk;
+        i.ki.wScan = ScanCodeOf(vk);
+        i.ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+    }
+    input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+    ::SendInput(2, input, sizeof(INPUT));
+}
+
+void SendMouse(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof input);
 }
 
 void TypeText(const std::string& text) {

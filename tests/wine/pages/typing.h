@@ -1,6 +1,7 @@
-// Real keyboard input for the password tests: each key goes through Wine's
-// keyboard layer with its virtual key and its scan code, as a keyboard would
-// send it, to the window that has the focus.
+// Real keyboard and mouse input for the Wine tests: each key goes through
+// Wine's keyboard layer with its virtual key and its scan code, as a keyboard
+// would send it, to the window that has the focus; mouse buttons and moves go
+// through its input queue, where the cursor stands.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +13,8 @@ namespace wt {
 
 // The focus window of the thread that owns `window`.
 HWND FocusOf(HWND window);
+// The window that holds the mouse capture in the thread that owns `window`.
+HWND CaptureOf(HWND window);
 // Puts the focus on control `id` of `dialog` from the dialog's own thread
 // (WM_NEXTDLGCTL, which also selects an edit's text) and waits until it is there.
 bool FocusControl(HWND dialog, int id);
@@ -20,6 +23,11 @@ bool BringToFront(HWND window);
 
 // Presses and releases virtual key `vk`, with Shift held when `shift`.
 void PressKey(WORD vk, bool shift = false);
+// Presses and releases `vk` as a key of the keyboard's extended part (the
+// arrow, page, Home and End keys), through SendInput.
+void PressExtendedKey(WORD vk);
+// Sends one mouse event (MOUSEEVENTF_*) where the cursor stands.
+void SendMouse(DWORD flags);
 // Types `text`: letters, digits and what the layout has keys for; upper-case
 // letters with Shift.
 void TypeText(const std::string& text);

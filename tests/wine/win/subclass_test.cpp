@@ -1,12 +1,14 @@
 // Taking over a window's messages with comctl32's functions and classically,
 // as on Windows 2000: what the procedure sees, what it passes on, and giving
-// the window back.
+// the window back; and the controls' base over it.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "win/newer_functions.h"
 #include "win/subclass.h"
+#include "win/subclassed_window.h"
 
 namespace {
 
@@ -109,6 +111,51 @@ TEST(ClassicSubclassing, OneProcedurePerWindowAndALaterOneOverItKeepsWorking) {
     ::DestroyWindow(window);
     EXPECT_EQ(g_original, (std::vector<UINT>{kProbe, WM_NCDESTROY}));
     win::ForceWindows2000Functions(false);
+}
+
+// A control object: answers kProbe 1 itself, throws on kProbe 3, passes the rest on.
+class Probe : public win::SubclassedWindow {
+public:
+    bool Take(HWND hwnd) { return Subclass(hwnd); }
+    std::vector<UINT> seen;
+    int finalMessages = 0;
+
+private:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kProbe) seen.push_back(message);
+        if (message == kProbe && wParam == 1) return 99;
+        if (message == kProbe && wParam == 3) throw std::runtime_error("a handler's fault");
+        return Default(message, wParam, lParam);
+    }
+    void OnFinalMessage() override {
+        ++finalMessages;
+        EXPECT_NE(handle(), nullptr) << "still tied while it sees its last message";
+    }
+};
+
+TEST_P(Subclassing, AControlObjectCatchesItsHandlersFaultsAndLetsGoWhicheverGoesFirst) {
+    HWND window = MakeWindow();
+    {
+        Probe probe;
+        EXPECT_FALSE(probe.Take(nullptr));
+        ASSERT_TRUE(probe.Take(window));
+        EXPECT_EQ(::SendMessageA(window, kProbe, 1, 0), 99);
+        EXPECT_EQ(::SendMessageA(window, kProbe, 2, 0), 12);
+        EXPECT_EQ(::SendMessageA(window, kProbe, 3, 0), 0) << "the exception stopped at the procedure";
+        EXPECT_EQ(probe.seen.size(), 3u);
+        EXPECT_EQ(g_original, std::vector<UINT>{kProbe});
+    }
+    // The object went first: the window is its own again.
+    EXPECT_EQ(::SendMessageA(window, kProbe, 1, 0), 11);
+    ::DestroyWindow(window);
+
+    window = MakeWindow();
+    Probe probe;
+    ASSERT_TRUE(probe.Take(window));
+    ::DestroyWindow(window);
+    EXPECT_EQ(probe.finalMessages, 1);
+    EXPECT_EQ(probe.handle(), nullptr);
+    EXPECT_EQ(g_original, std::vector<UINT>{WM_NCDESTROY}) << "the class's procedure saw it last";
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, Subclassing, ::testing::Values(false, true),
