@@ -18,6 +18,7 @@
 #include "res/resource.h"
 #include "win/help.h"
 #include "win/resources.h"
+#include "win/startup_trace.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ BOOL CALLBACK ForwardPaletteMessage(HWND child, LPARAM data) {
 }  // namespace
 
 CAllControlsSheet::Pages CAllControlsSheet::ProgramPages() {
+    const win::TracedPhase phase("sheet: the page objects");
     Pages pages(tlw::PageCount());
     for (std::size_t page = 0; page < pages.size(); ++page) pages[page] = MakePage(tlw::PageTable()[page]);
     return pages;
@@ -58,28 +60,38 @@ CAllControlsSheet::CAllControlsSheet(const std::string& caption, HWND parent, UI
     : win::PropertySheet(caption, parent, firstPage), pages_(std::move(pages)) {
     restartNeeded_ = false;
     windows2000OrLater_ = RunningWindows2000OrLater();
+    const win::TracedPhase phase("sheet: icons");
     icon_ = static_cast<HICON>(::LoadImageA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
                                             ::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON),
                                             LR_SHARED));
     smallIcon_ = static_cast<HICON>(::LoadImageA(win::ResourceModule(), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON,
                                                  ::GetSystemMetrics(SM_CXSMICON),
                                                  ::GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    SetIcon(icon_);
+    // The header's icon is the one the caption shows, the small one.
+    SetIcon(smallIcon_ ? smallIcon_ : icon_);
     for (auto& page : pages_) AddPage(page.get());
 }
 
 void CAllControlsSheet::OnInit() {
+    const win::TracedPhase phase("sheet: initialisation");
     // The common controls create the first page after this hook, so every
     // page finds its host from its own initialisation on.
     CPageHost::Attach(hwnd_, this);
     // The common controls leave the caption without its question-mark button;
     // context help belongs to every page, so it goes back.
     ::SetWindowLongPtrA(hwnd_, GWL_EXSTYLE, ::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
-    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_ ? smallIcon_ : icon_));
+    // Every icon message has the window system convert the window's icons
+    // again; the common controls may have set the small one from the header.
+    const HICON small = smallIcon_ ? smallIcon_ : icon_;
+    if (Send(WM_GETICON, ICON_BIG) != reinterpret_cast<LRESULT>(icon_)) {
+        Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    }
+    if (Send(WM_GETICON, ICON_SMALL) != reinterpret_cast<LRESULT>(small)) {
+        Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    }
     TheApp().SetMainWindow(hwnd_);
-    CenterOnWorkArea();
+    // The one move also has the caption laid out again with its new button.
+    CenterOnWorkArea(SWP_FRAMECHANGED);
 }
 
 LRESULT CAllControlsSheet::ForwardToPagePictures(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -90,19 +102,23 @@ LRESULT CAllControlsSheet::ForwardToPagePictures(UINT message, WPARAM wParam, LP
     return forward.result;
 }
 
-void CAllControlsSheet::CenterOnWorkArea() const {
+void CAllControlsSheet::CenterOnWorkArea(UINT flags) const {
     // The sheet has no owner to centre on; the small dialogs centre on the
     // screen, so the sheet does too.
-    RECT frame, work;
+    RECT frame;
     ::GetWindowRect(hwnd_, &frame);
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    if (!::GetMonitorInfoA(::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor)) return;
-    work = monitor.rcWork;
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    const int x = work.left + std::max(0L, (work.right - work.left - width) / 2);
-    const int y = work.top + std::max(0L, (work.bottom - work.top - height) / 2);
-    ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    int x = 0, y = 0;
+    if (::GetMonitorInfoA(::MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+        x = work.left + std::max(0L, (work.right - work.left - width) / 2);
+        y = work.top + std::max(0L, (work.bottom - work.top - height) / 2);
+    } else {
+        flags |= SWP_NOMOVE;
+    }
+    ::SetWindowPos(hwnd_, nullptr, x, y, 0, 0, flags | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool CAllControlsSheet::ApplyAllPages() {

@@ -44,7 +44,8 @@ private:
     void LoadPrevious();
     void ShowContextMenu(POINT at);
     bool AskRestart();
-    void CenterOnWorkArea() const;
+    // Moves the sheet to the middle of the work area, with SetWindowPos `flags` besides.
+    void CenterOnWorkArea(UINT flags) const;
     LRESULT ForwardToPagePictures(UINT message, WPARAM wParam, LPARAM lParam);
 
     Pages pages_;

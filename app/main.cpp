@@ -4,8 +4,14 @@
 #include <cstdlib>
 
 #include "app/tallowin_app.h"
+#include "win/startup_trace.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return TheApp().Run(); }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    win::BeginStartupTrace();
+    const int code = TheApp().Run();
+    win::EndStartupTrace();
+    return code;
+}
 
 // What std::terminate calls. The runtime's own handler prints the demangled
 // name of an uncaught exception's type to a console this program does not

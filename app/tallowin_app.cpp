@@ -11,6 +11,7 @@
 #include "bios/shell_calls.h"
 #include "res/resource.h"
 #include "win/resources.h"
+#include "win/startup_trace.h"
 
 namespace {
 
@@ -28,9 +29,10 @@ bool BringRunningInstanceToFront(const std::string& title) {
 CTallowinApp::CTallowinApp() : savedCursor_(::GetCursor()) {}
 
 bool CTallowinApp::InitInstance() {
-    if (BringRunningInstanceToFront(win::LoadText(IDS_APP_TITLE))) return false;
+    const auto runningInstance = [] { return BringRunningInstanceToFront(win::LoadText(IDS_APP_TITLE)); };
+    if (win::Traced("single-instance check", runningInstance)) return false;
 
-    if (!OpenBiosChannel()) {
+    if (!win::Traced("opening the channel", OpenBiosChannel)) {
         // Without a driver the program ends silently; a simulated notebook
         // whose state file is unusable says why, since someone chose it.
         if (SimulatorSelected() && !SimulatorError().empty()) win::ShowMessage(nullptr, SimulatorError());
@@ -44,13 +46,13 @@ bool CTallowinApp::InitInstance() {
 
     std::uint8_t ah = 0;
     std::uint16_t revision = 0;
-    if (!tlw::ZEFACheck(ah, revision)) {
+    if (!win::Traced("platform check", [&] { return tlw::ZEFACheck(ah, revision); })) {
         win::ShowMessage(nullptr, win::LoadText(IDS_INCORRECT_BIOS_VERSION));
         tlw::CloseBiosChannel();
         return false;
     }
 
-    if (tlw::AskSetupPasswd(ah) && !ConfirmSetupPassword()) {
+    if (!win::Traced("password check", [&] { return !tlw::AskSetupPasswd(ah) || ConfirmSetupPassword(); })) {
         tlw::CloseBiosChannel();
         return false;
     }
@@ -61,10 +63,12 @@ bool CTallowinApp::InitInstance() {
 }
 
 void CTallowinApp::RunSettings() {
-    tlw::SetHotkeyButton(0);
-    // Visual styles: the modern form of three-dimensional dialog controls.
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&classes);
+    win::Traced("hotkey button off", [] { return tlw::SetHotkeyButton(0); });
+    win::Traced("common controls", [] {
+        // Visual styles: the modern form of three-dimensional dialog controls.
+        INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES};
+        return ::InitCommonControlsEx(&classes);
+    });
     RunSettingsWindow(*this);
     tlw::SetHotkeyButton(1);
 }

@@ -56,6 +56,11 @@ target_compile_definitions(native_tests PRIVATE TALLOWIN_SMBIOS_TABLES="${smbios
 if(NOT WIN32)
   add_test(NAME dmi_walk_fuzz COMMAND ${CMAKE_SOURCE_DIR}/scripts/fuzz --runs 50000 --tables ${smbios_tables})
   set_tests_properties(dmi_walk_fuzz PROPERTIES TIMEOUT 300)
+  # The walk's micro-benchmark (./scripts/benchmark, not a test), compiled for size as the program is,
+  # whatever this build's type.
+  add_executable(dmi_walk_benchmark tests/bench/dmi_walk_benchmark.cpp dmi/identity_walk.cpp dmi/dmi_table.cpp)
+  target_include_directories(dmi_walk_benchmark PRIVATE ${CMAKE_SOURCE_DIR})
+  target_compile_options(dmi_walk_benchmark PRIVATE -Os)
 endif()
 gtest_discover_tests(native_tests)
 

@@ -22,6 +22,7 @@ add_library(tlw_win STATIC
   win/subclassed_window.cpp
   win/parent_background.cpp
   win/accessible.cpp
+  win/startup_trace.cpp
   win/tab_order.cpp)
 target_include_directories(tlw_win PUBLIC ${CMAKE_SOURCE_DIR})
 # The program loads on Windows 2000 and later: declarations of anything newer
@@ -88,4 +89,5 @@ target_link_libraries(empty_sheet PRIVATE comctl32)
 target_include_directories(empty_sheet PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(empty_sheet PRIVATE ${TLW_LINK_OPTIONS})
 add_executable(startup_benchmark tests/bench/startup_benchmark.cpp)
+target_link_libraries(startup_benchmark PRIVATE psapi)
 target_link_options(startup_benchmark PRIVATE ${TLW_LINK_OPTIONS})

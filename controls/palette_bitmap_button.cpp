@@ -9,6 +9,7 @@
 #include "win/accessible.h"
 #include "win/parent_background.h"
 #include "win/resources.h"
+#include "win/startup_trace.h"
 
 win::Palette CreateDibPalette(const void* packed, std::size_t size, int& colours) {
     const tlw::DibLayout layout = tlw::ParseDib(static_cast<const unsigned char*>(packed), size);
@@ -70,6 +71,7 @@ void CPaletteBitmapButton::Bind(HWND dialog, int id) {
 }
 
 int CPaletteBitmapButton::LoadBitmaps(UINT imageId, UINT maskId) {
+    const win::TracedPhase phase("picture: load and conversion");
     LoadedDib image = LoadDibResource(win::ResourceModule(), imageId);
     m_hBitmap = std::move(image.bitmap);
     m_hPalette = std::move(image.palette);

@@ -16,6 +16,8 @@ packages="$packages clang libclang-rt-14-dev"
 packages="$packages fp-utils"
 # wixl (msitools), which builds the Windows Installer package tallowin-<version>.msi.
 packages="$packages wixl"
+# valgrind, whose callgrind counts the DMI walk's instructions for ./scripts/benchmark.
+packages="$packages valgrind"
 
 install_packages() {
   local missing=""

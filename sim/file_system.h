@@ -66,10 +66,14 @@ bool AppendToFile(const std::string& path, const std::string& text);
 // An exclusive lock on the file at `path` (made when missing), held from a
 // successful Acquire until Release or the lock's end. Another holder, in this
 // process or another, waits for it; a process that ends releases its own.
+// The file stays open from the first Acquire to the lock's end, so that a
+// notebook taking the lock for every request opens it once; meanwhile it
+// cannot be deleted on Windows, and on other systems a lock file deleted or
+// replaced is opened again.
 class FileLock {
 public:
     explicit FileLock(std::string path) : path_(std::move(path)) {}
-    ~FileLock() { Release(); }
+    ~FileLock();
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
@@ -80,8 +84,28 @@ public:
     void Release();
 
 private:
+    bool Open(std::string& reason);
+
     std::string path_;
-    std::intptr_t handle_ = -1;  // the open lock file while held
+    std::intptr_t handle_ = -1;  // the open lock file
+    bool held_ = false;
+};
+
+// Holds `lock` while it lives, when Acquire succeeded.
+class HeldLock {
+public:
+    HeldLock(FileLock& lock, unsigned waitMs, std::string& reason)
+        : lock_(lock), held_(lock.Acquire(waitMs, reason)) {}
+    ~HeldLock() {
+        if (held_) lock_.Release();
+    }
+    HeldLock(const HeldLock&) = delete;
+    HeldLock& operator=(const HeldLock&) = delete;
+    bool held() const { return held_; }
+
+private:
+    FileLock& lock_;
+    bool held_;
 };
 
 }  // namespace tlw::sim

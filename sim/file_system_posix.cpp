@@ -154,19 +154,42 @@ bool AppendToFile(const std::string& path, const std::string& text) {
     return std::fclose(file) == 0 && written;
 }
 
-bool FileLock::Acquire(unsigned waitMs, std::string& reason) {
+FileLock::~FileLock() {
     Release();
+    if (handle_ >= 0) ::close(static_cast<int>(handle_));
+}
+
+bool FileLock::Open(std::string& reason) {
+    if (handle_ >= 0) {
+        // Still the file the path names? One deleted or replaced meanwhile would
+        // let another holder lock a file this one does not.
+        struct stat open = {}, named = {};
+        if (::fstat(static_cast<int>(handle_), &open) == 0 && ::stat(path_.c_str(), &named) == 0 &&
+            open.st_dev == named.st_dev && open.st_ino == named.st_ino) {
+            return true;
+        }
+        ::close(static_cast<int>(handle_));
+        handle_ = -1;
+    }
     if (!IsDiskFileName(path_, reason)) return false;
     const int descriptor = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (descriptor < 0) {
         reason = Because("cannot open the lock file " + path_, errno);
         return false;
     }
+    handle_ = descriptor;
+    return true;
+}
+
+bool FileLock::Acquire(unsigned waitMs, std::string& reason) {
+    Release();
+    if (!Open(reason)) return false;
+    const int descriptor = static_cast<int>(handle_);
     // flock belongs to the open file, so two notebooks of one process exclude each other too.
     int error = 0;
     for (unsigned waited = 0;; waited += 5) {
         if (::flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
-            handle_ = descriptor;
+            held_ = true;
             return true;
         }
         error = errno;
@@ -175,14 +198,13 @@ bool FileLock::Acquire(unsigned waitMs, std::string& reason) {
     }
     reason = error == EWOULDBLOCK ? "another process held the lock file " + path_ + " for too long"
                                   : Because("cannot lock " + path_, error);
-    ::close(descriptor);
     return false;
 }
 
 void FileLock::Release() {
-    if (handle_ < 0) return;
-    ::close(static_cast<int>(handle_));  // closing releases the lock
-    handle_ = -1;
+    if (!held_) return;
+    ::flock(static_cast<int>(handle_), LOCK_UN);
+    held_ = false;
 }
 
 }  // namespace tlw::sim

@@ -239,21 +239,35 @@ bool AppendToFile(const std::string& path, const std::string& text) {
     return file.valid() && IsDiskFileHandle(file.get(), reason) && WriteAll(file.get(), text);
 }
 
-bool FileLock::Acquire(unsigned waitMs, std::string& reason) {
+FileLock::~FileLock() {
     Release();
+    if (handle_ != -1) ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+bool FileLock::Open(std::string& reason) {
+    if (handle_ != -1) return true;
     if (!IsDiskFileName(path_, reason)) return false;
+    // Not shared for deletion: while it is open no one removes it from under the lock.
     HANDLE file = ::CreateFileA(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         reason = Because("cannot open the lock file " + path_, ::GetLastError());
         return false;
     }
+    handle_ = reinterpret_cast<std::intptr_t>(file);
+    return true;
+}
+
+bool FileLock::Acquire(unsigned waitMs, std::string& reason) {
+    Release();
+    if (!Open(reason)) return false;
+    HANDLE file = reinterpret_cast<HANDLE>(handle_);
     // A byte-range lock belongs to the handle, so two notebooks of one process exclude each other too.
     DWORD error = 0;
     for (unsigned waited = 0;; waited += 5) {
         OVERLAPPED at = {};
         if (::LockFileEx(file, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
-            handle_ = reinterpret_cast<std::intptr_t>(file);
+            held_ = true;
             return true;
         }
         error = ::GetLastError();
@@ -262,17 +276,14 @@ bool FileLock::Acquire(unsigned waitMs, std::string& reason) {
     }
     reason = error == ERROR_LOCK_VIOLATION ? "another process held the lock file " + path_ + " for too long"
                                            : Because("cannot lock " + path_, error);
-    ::CloseHandle(file);
     return false;
 }
 
 void FileLock::Release() {
-    if (handle_ == -1) return;
-    HANDLE file = reinterpret_cast<HANDLE>(handle_);
+    if (!held_) return;
     OVERLAPPED at = {};
-    ::UnlockFileEx(file, 0, 1, 0, &at);
-    ::CloseHandle(file);
-    handle_ = -1;
+    ::UnlockFileEx(reinterpret_cast<HANDLE>(handle_), 0, 1, 0, &at);
+    held_ = false;
 }
 
 }  // namespace tlw::sim

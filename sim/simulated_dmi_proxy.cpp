@@ -13,7 +13,7 @@
 namespace tlw::sim {
 
 SimulatedDmiProxy::SimulatedDmiProxy(std::string statePath, std::string logPath)
-    : statePath_(std::move(statePath)), logPath_(std::move(logPath)) {}
+    : statePath_(statePath), logPath_(std::move(logPath)), reader_(std::move(statePath)) {}
 
 bool SimulatedDmiProxy::Fail(const std::string& reason) {
     AppendLogLine(logPath_, std::string(kDmiProxyCall) + " -> FAILED" + (reason.empty() ? "" : ": " + reason));
@@ -21,16 +21,16 @@ bool SimulatedDmiProxy::Fail(const std::string& reason) {
 }
 
 bool SimulatedDmiProxy::Read(DmiTable& table, std::size_t& count) {
-    std::string text;
     std::string reason;
-    if (ReadWholeFile(statePath_, text, reason) != ReadResult::Read) {
-        return Fail("the state file " + statePath_ + " cannot be read" + (reason.empty() ? "" : ": " + reason));
+    switch (reader_.Read(reason)) {
+        case StateReader::Result::Unreadable:
+            return Fail("the state file " + statePath_ + " cannot be read" + (reason.empty() ? "" : ": " + reason));
+        case StateReader::Result::Unusable:
+            return Fail("the state file " + statePath_ + " cannot be used: " + reason);
+        case StateReader::Result::Usable:
+            break;
     }
-    StateFile file;
-    NotebookState state;
-    if (!ReadStateText(text, file, state, reason)) {
-        return Fail("the state file " + statePath_ + " cannot be used: " + reason);
-    }
+    const NotebookState& state = reader_.state();
     // The proxy has no status to answer: any refusal fails the request.
     if (state.RefusalFor(kDmiProxyCall)) return Fail("");
 

@@ -7,6 +7,7 @@
 
 #include "dmi/dmi_proxy.h"
 #include "sim/chaos.h"
+#include "sim/state_reader.h"
 
 namespace tlw::sim {
 
@@ -27,6 +28,7 @@ private:
 
     std::string statePath_;
     std::string logPath_;
+    StateReader reader_;
     Chaos chaos_;  // the draws of a notebook that answers at random
 };
 

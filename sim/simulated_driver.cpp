@@ -31,7 +31,7 @@ void Undo(const std::vector<WrittenFile>& written) {
 }  // namespace
 
 SimulatedDriver::SimulatedDriver(std::string statePath, std::string logPath)
-    : statePath_(std::move(statePath)), logPath_(std::move(logPath)) {}
+    : statePath_(std::move(statePath)), logPath_(std::move(logPath)), lock_(LockPathFor(statePath_)) {}
 
 std::unique_ptr<SimulatedDriver> SimulatedDriver::Open(const std::string& statePath, const std::string& logPath,
                                                        std::string& error) {
@@ -86,9 +86,9 @@ bool SimulatedDriver::Take(std::string& text, bool& isNew, std::string& error) {
 
 bool SimulatedDriver::Request(const FrameBytes& inBytes, FrameBytes& outBytes, std::size_t& returned,
                               const char* callName) {
-    FileLock lock(LockPathFor(statePath_));
     std::string lockProblem;
-    const bool locked = lock.Acquire(kLockWaitMs, lockProblem);
+    const HeldLock lock(lock_, kLockWaitMs, lockProblem);
+    const bool locked = lock.held();
     Refresh();
     const RegisterFrame in = FromBytes(inBytes);
     const std::string call = callName ? callName : "";

@@ -7,6 +7,7 @@
 
 #include "bios/bios_driver.h"
 #include "sim/chaos.h"
+#include "sim/file_system.h"
 #include "sim/notebook_state.h"
 #include "sim/state_file.h"
 
@@ -57,6 +58,7 @@ private:
 
     std::string statePath_;
     std::string logPath_;
+    FileLock lock_;            // the notebook's lock, taken for each request
     StateFile file_;
     NotebookState state_;
     std::string savedText_;    // the file's text as last read or saved

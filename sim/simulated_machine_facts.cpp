@@ -3,20 +3,15 @@
 
 #include <utility>
 
-#include "sim/file_system.h"
 
 namespace tlw::sim {
 
-SimulatedMachineFacts::SimulatedMachineFacts(std::string statePath) : statePath_(std::move(statePath)) {}
+SimulatedMachineFacts::SimulatedMachineFacts(std::string statePath) : reader_(std::move(statePath)) {}
 
-bool SimulatedMachineFacts::Read(InfoState::OsFacts& facts) const {
-    std::string text;
+bool SimulatedMachineFacts::Read(InfoState::OsFacts& facts) {
     std::string reason;
-    if (ReadWholeFile(statePath_, text, reason) != ReadResult::Read) return false;
-    StateFile file;
-    NotebookState state;
-    if (!ReadStateText(text, file, state, reason)) return false;
-    facts = state.info.os;
+    if (reader_.Read(reason) != StateReader::Result::Usable) return false;
+    facts = reader_.state().info.os;
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include "bios/machine_facts.h"
 #include "sim/notebook_state.h"
+#include "sim/state_reader.h"
 
 namespace tlw::sim {
 
@@ -21,9 +22,9 @@ public:
 private:
     // The facts as the state file gives them now; false when it cannot be
     // read or used (then every fact is one the system cannot give).
-    bool Read(InfoState::OsFacts& facts) const;
+    bool Read(InfoState::OsFacts& facts);
 
-    std::string statePath_;
+    StateReader reader_;
 };
 
 }  // namespace tlw::sim

@@ -3,6 +3,7 @@
 
 #include "win/property_sheet.h"
 #include "win/resources.h"
+#include "win/startup_trace.h"
 
 namespace win {
 
@@ -22,15 +23,16 @@ PROPSHEETPAGEA PropertyPage::Description(bool hasHelp) {
 }
 
 INT_PTR CALLBACK PropertyPage::PageProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_INITDIALOG) return Procedure(hwnd, message, wParam, lParam);
     // The page's WM_INITDIALOG carries the PROPSHEETPAGE; the object is its lParam.
-    if (message == WM_INITDIALOG) {
-        lParam = reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam;
-        // The dialog manager made the page at its template's size in its own
-        // font; the sheet places it in its page area only after this.
-        RECT own = {};
-        ::GetClientRect(hwnd, &own);
-        MakeRoomForPage(::GetParent(hwnd), {own.right, own.bottom});
-    }
+    lParam = reinterpret_cast<const PROPSHEETPAGEA*>(lParam)->lParam;
+    const auto* page = static_cast<const PropertyPage*>(reinterpret_cast<Dialog*>(lParam));
+    const TracedPhase phase("page window", page->caption().c_str());
+    // The dialog manager made the page at its template's size in its own
+    // font; the sheet places it in its page area only after this.
+    RECT own = {};
+    ::GetClientRect(hwnd, &own);
+    MakeRoomForPage(::GetParent(hwnd), {own.right, own.bottom});
     return Procedure(hwnd, message, wParam, lParam);
 }
 

@@ -1,6 +1,7 @@
 // The property sheet's creation, subclassing and modal loop.
 #include "win/property_sheet.h"
 
+#include "win/startup_trace.h"
 #include "win/subclass.h"
 
 namespace win {
@@ -36,6 +37,7 @@ void MakeRoomForPage(HWND sheet, SIZE page) {
     const int dy = page.cy > area.bottom - area.top ? page.cy - (area.bottom - area.top) : 0;
     if (dx == 0 && dy == 0) return;
 
+    const TracedPhase phase("sheet: room for the page");
     Grow(tabs, dx, dy);
     // The buttons keep their places from the sheet's right and bottom edges.
     for (int id : {IDOK, IDCANCEL, kApplyButton, IDHELP}) {
@@ -112,7 +114,8 @@ INT_PTR PropertySheet::DoModal() {
     ended_ = false;
     result_ = IDCANCEL;
     g_creating = this;
-    HWND sheet = reinterpret_cast<HWND>(::PropertySheetA(&header));
+    const auto create = [&] { return reinterpret_cast<HWND>(::PropertySheetA(&header)); };
+    HWND sheet = Traced("sheet window with its first page", create);
     g_creating = nullptr;
     if (!sheet || sheet == reinterpret_cast<HWND>(-1)) return -1;
 
@@ -121,11 +124,13 @@ INT_PTR PropertySheet::DoModal() {
     if (ownerEnabled) ::EnableWindow(parent_, FALSE);
     MSG message;
     while (!ModalRunOver()) {
+        TraceBeforeWait();
         const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
         if (got <= 0) {
             if (got == 0) ::PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
+        const TracedMessage traced(message);
         if (!PropSheet_IsDialogMessage(hwnd_, &message)) {
             ::TranslateMessage(&message);
             ::DispatchMessageA(&message);

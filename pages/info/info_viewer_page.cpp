@@ -8,7 +8,7 @@
 #include "win/accessible.h"
 #include "win/gdi_object.h"
 #include "win/resources.h"
-#include "win/tab_order.h"
+#include "win/startup_trace.h"
 
 namespace {
 
@@ -36,15 +36,12 @@ constexpr int kLabelMargin = 8;
 
 void CInfoViewerPage::InitControls() {
     m_listCtrl.Attach(Item(IDC_INFO_LIST));
-    // The list takes the focus by Tab, after the button, which keeps the
-    // focus the page opens with, so that its rows below the fold can be read
-    // from the keyboard; the text just before it names it.
-    ::SetWindowLongPtrA(m_listCtrl, GWL_STYLE, ::GetWindowLongPtrA(m_listCtrl, GWL_STYLE) | WS_TABSTOP);
-    win::SetTabOrder(hwnd_, {IDC_CHANGE_ASSET_TAG, IDC_INFO_INTRO, IDC_INFO_LIST});
+    // The template makes the list a Tab stop after the text that names it.
     win::NameFromLabel(m_listCtrl, Item(IDC_INFO_INTRO));
 }
 
 void CInfoViewerPage::RefreshList() {
+    const win::ListRedrawPause pause(m_listCtrl.handle());
     m_listCtrl.DeleteAllItems();
     m_nRowCount = 0;
     FillList();
@@ -52,6 +49,7 @@ void CInfoViewerPage::RefreshList() {
 
 void CInfoViewerPage::FillList() {
     if (!columnsMade_) {
+        const win::TracedPhase phase("list: columns");
         RECT list = {};
         ::GetWindowRect(m_listCtrl.handle(), &list);
         m_listCtrl.InsertColumn(0, win::LoadText(IDS_COLUMN_DEVICE), GetLabelColumnWidth());
@@ -65,11 +63,13 @@ void CInfoViewerPage::FillList() {
     // is asked at every fill.
     const CPageHost* sheet = host();
     const bool windows2000 = sheet && sheet->IsWindows2000OrLater();
-    for (const tlw::InfoRow& row : tlw::MachineRows(ResourceTexts(), tlw::MachineFactsInUse(), windows2000)) {
-        AddItemStrings(row.label, row.value);
-    }
+    const tlw::InfoRows machineRows = win::Traced("list: BIOS rows", [windows2000] {
+        return tlw::MachineRows(ResourceTexts(), tlw::MachineFactsInUse(), windows2000);
+    });
     // The identity last: the DMI table is read after the BIOS's rows.
-    m_settings.Load();
+    win::Traced("list: DMI read", [this] { m_settings.Load(); });
+    const win::TracedPhase phase("list: insertions");
+    for (const tlw::InfoRow& row : machineRows) AddItemStrings(row.label, row.value);
     for (const tlw::dmi::IdentityRow& row : m_settings.rows()) {
         if (row.valueId) {
             AddItem(row.labelId, row.valueId);

@@ -23,12 +23,12 @@ std::string ToWindowsPath(std::string unixPath) {
     return "Z:" + unixPath;
 }
 
-// The current environment without the simulator's variables, then `extra`.
+// The current environment without the simulator's and the trace's variables, then `extra`.
 std::vector<char> EnvironmentBlock(const std::vector<std::string>& extra) {
     std::vector<char> block;
     char* strings = ::GetEnvironmentStringsA();
     for (const char* s = strings; *s; s += std::strlen(s) + 1) {
-        if (std::strncmp(s, "TALLOWIN_SIMULATOR", 18) == 0) continue;
+        if (std::strncmp(s, "TALLOWIN_SIMULATOR", 18) == 0 || std::strncmp(s, "TALLOWIN_TRACE=", 15) == 0) continue;
         block.insert(block.end(), s, s + std::strlen(s) + 1);
     }
     ::FreeEnvironmentStringsA(strings);
@@ -142,6 +142,7 @@ Process::Process(const Launch& launch) {
     std::vector<std::string> extra;
     if (!launch.statePath.empty()) extra.push_back("TALLOWIN_SIMULATOR=" + launch.statePath);
     if (!launch.logPath.empty()) extra.push_back("TALLOWIN_SIMULATOR_LOG=" + launch.logPath);
+    if (!launch.tracePath.empty()) extra.push_back("TALLOWIN_TRACE=" + launch.tracePath);
     std::vector<char> environment = EnvironmentBlock(extra);
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;

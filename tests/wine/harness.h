@@ -46,6 +46,7 @@ struct Launch {
     std::string inputPath;
     std::string outputPath;
     std::string errorPath;
+    std::string tracePath;  // TALLOWIN_TRACE, the start-up trace's file; empty: not set
 };
 
 // A running tlw.exe, ended by force if a test leaves it running.

@@ -6,6 +6,7 @@
 #include "dmi/dmi_proxy.h"
 #include "dmi/identity_walk.h"
 #include "sim/identity_table.h"
+#include "sim/simulated_dmi_proxy.h"
 #include "tests/native/dmi/dmi_test_tables.h"
 #include "tests/native/sim/notebook_fixture.h"
 
@@ -91,6 +92,32 @@ TEST(EnclosurePatch, RewritesTheTagsOwnStringAndGivesASharedOneAStringOfItsOwn) 
         EXPECT_FALSE(PatchEnclosureAssetTag(unpatchable, "T"));
         EXPECT_EQ(unpatchable, before);
     }
+}
+
+TEST_F(SimulatedNotebook, TheProxyHandsOverWhatTheFileSaysAtEachRead) {
+    ASSERT_TRUE(Open("manufacturer = Maker A\n"));
+    SimulatedDmiProxy proxy(state().string(), log().string());
+    DmiTable table{};
+    std::size_t count = 0;
+    const auto manufacturer = [&] {
+        dmi::Identity identity;
+        dmi::WalkIdentity(table.data(), count, identity);
+        return dmi::TextOf(identity.manufacturer);
+    };
+    ASSERT_TRUE(proxy.Read(table, count));
+    EXPECT_EQ(manufacturer(), "Maker A");
+    // Edits of the same length, one the file cannot be used with, and back.
+    WriteFile(state(), "manufacturer = Maker B\n");
+    ASSERT_TRUE(proxy.Read(table, count));
+    EXPECT_EQ(manufacturer(), "Maker B");
+    WriteFile(state(), "manufacturer = Maker B\nrefuse = DmiProxy channel\n");
+    EXPECT_FALSE(proxy.Read(table, count));
+    WriteFile(state(), "manufacturer = Maker B\nmanufacturer = Maker C\n");
+    EXPECT_FALSE(proxy.Read(table, count));
+    EXPECT_NE(LogLines().back().find("cannot be used"), std::string::npos) << LogLines().back();
+    WriteFile(state(), "manufacturer = Maker A\n");
+    ASSERT_TRUE(proxy.Read(table, count));
+    EXPECT_EQ(manufacturer(), "Maker A");
 }
 
 TEST(DmiRead, TheCountNeverExceedsTheBufferAndIsZeroOnFailure) {

@@ -202,9 +202,16 @@ TEST_F(SimulatedNotebook, MachineFactsAreReadAfreshAndNeverLogged) {
     EXPECT_FALSE(facts.FindPortDevice("PNP05", problem));
     DiskGeometry g;
     EXPECT_FALSE(facts.HardDiskGeometry(0, g));
-    // A file that cannot be used gives no facts at all.
+    // An edit that keeps the file's length is seen too.
+    WriteFile(state(), "physical_memory = 3000\n");
+    EXPECT_TRUE(facts.PhysicalMemory(bytes));
+    EXPECT_EQ(bytes, 3000u);
+    // A file that cannot be used gives no facts at all, until it can again.
     WriteFile(state(), "physical_memory = lots\n");
     EXPECT_FALSE(facts.PhysicalMemory(bytes));
+    WriteFile(state(), "physical_memory = 3000\n");
+    EXPECT_TRUE(facts.PhysicalMemory(bytes));
+    EXPECT_EQ(bytes, 3000u);
     std::filesystem::remove(state());
     EXPECT_FALSE(facts.PhysicalMemory(bytes));
     EXPECT_TRUE(LogLines().empty()) << "the facts are no BIOS requests";

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <filesystem>
 #include <functional>
 #include <thread>
 
@@ -241,6 +242,30 @@ TEST_F(SimulatedNotebook, TwoNotebooksOnOneFileTakeTurnsAndLoseNoWrite) {
         const std::string key = w.set == &row::SetDisplayBrightness ? "brightness" : "contrast";
         EXPECT_TRUE(Has(saved, "\n" + key + " = " + std::to_string(w.last) + "\n")) << saved;
     }
+}
+
+// The lock stays open from its first hold, so a notebook opens it once; a
+// holder still excludes every other, and a lock file deleted meanwhile is
+// opened again, so that whoever made the new one excludes this holder too.
+TEST_F(SimulatedNotebook, ALockKeptOpenStillExcludesOtherHoldersEvenAfterItsFileWasDeleted) {
+    const std::string path = state().string() + ".lock";
+    std::string reason;
+    FileLock mine(path), theirs(path);
+    ASSERT_TRUE(mine.Acquire(0, reason)) << reason;
+    EXPECT_FALSE(theirs.Acquire(0, reason)) << "held twice";
+    mine.Release();
+    ASSERT_TRUE(theirs.Acquire(0, reason)) << reason;
+    theirs.Release();
+
+    ASSERT_TRUE(mine.Acquire(0, reason)) << reason;
+    mine.Release();
+    std::error_code refused;  // Windows refuses to delete it while it is open: the same file then
+    std::filesystem::remove(path, refused);
+    FileLock newcomer(path);
+    ASSERT_TRUE(newcomer.Acquire(0, reason)) << reason;
+    EXPECT_FALSE(mine.Acquire(0, reason)) << "the old holder locked the deleted file while the newcomer holds the new one";
+    newcomer.Release();
+    EXPECT_TRUE(mine.Acquire(0, reason)) << reason;
 }
 
 // An existing file that becomes empty was damaged (a disk that filled, an

@@ -1,6 +1,11 @@
 // Start-up of tlw.exe on the simulated notebook: the command-line mode, the
-// single instance, the silent end, the platform check, the hotkey button.
+// single instance, the silent end, the platform check, the hotkey button, the
+// start-up trace.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
 
 #include "tests/wine/harness.h"
 
@@ -207,6 +212,138 @@ TEST_F(Startup, AnUnusableSimulatorSettingSaysWhyAndNeverOpensTheDevice) {
     EXPECT_TRUE(Log().empty());
     EXPECT_EQ(::GetFileAttributesA(notebook.c_str()), INVALID_FILE_ATTRIBUTES) << "nothing was made";
     EXPECT_EQ(::GetFileAttributesA(longState.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// A start-up trace as the program writes it: each phase's start, length,
+// message count, nesting and name, and the DLLs (file names, lower case).
+struct TraceLine {
+    double start, length;
+    int times, depth;
+    std::string name;
+};
+struct StartupTrace {
+    std::vector<TraceLine> phases;
+    std::vector<std::string> dlls;
+    std::string text;
+
+    const TraceLine* Find(const std::string& name) const {
+        for (const TraceLine& p : phases) {
+            if (p.name.rfind(name, 0) == 0) return &p;
+        }
+        return nullptr;
+    }
+};
+
+StartupTrace ReadTrace(const std::string& path) {
+    StartupTrace trace;
+    trace.text = wt::ReadText(path);
+    for (const std::string& line : wt::ReadLines(path)) {
+        if (line.empty() || line[0] == '#') continue;
+        if (line.rfind("dll ", 0) == 0) {
+            std::string name = line.substr(line.find_last_of("\\/") + 1);
+            for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            trace.dlls.push_back(name);
+            continue;
+        }
+        TraceLine phase = {};
+        int used = 0;
+        if (std::sscanf(line.c_str(), "%lf %lf %d%n", &phase.start, &phase.length, &phase.times, &used) != 3) {
+            ADD_FAILURE() << "not a phase: " << line;
+            continue;
+        }
+        std::string rest = line.substr(static_cast<std::size_t>(used) + 2);
+        const std::size_t indent = rest.find_first_not_of(' ');
+        phase.depth = static_cast<int>(indent / 2);
+        phase.name = rest.substr(indent);
+        trace.phases.push_back(phase);
+    }
+    return trace;
+}
+
+// Every phase lies inside the one it is nested in, and the outermost follow
+// one another; all of them in the order `expected` names them.
+void ExpectWellFormed(const StartupTrace& trace, const std::vector<std::string>& expected) {
+    constexpr double kRounding = 0.02;  // figures are written to a hundredth
+    std::vector<const TraceLine*> open;
+    double previousEnd = 0;
+    for (const TraceLine& p : trace.phases) {
+        SCOPED_TRACE(p.name);
+        EXPECT_GE(p.start, 0);
+        EXPECT_GE(p.length, 0);
+        EXPECT_GE(p.times, 1);
+        while (static_cast<int>(open.size()) > p.depth) open.pop_back();
+        ASSERT_EQ(static_cast<int>(open.size()), p.depth) << "nested under nothing";
+        if (open.empty()) {
+            EXPECT_GE(p.start + kRounding, previousEnd) << "outermost phases overlap";
+            previousEnd = p.start + p.length;
+        } else {
+            EXPECT_GE(p.start + kRounding, open.back()->start);
+            EXPECT_LE(p.start + p.length, open.back()->start + open.back()->length + kRounding);
+        }
+        open.push_back(&p);
+    }
+    std::size_t next = 0;
+    for (const TraceLine& p : trace.phases) {
+        if (next < expected.size() && p.name.rfind(expected[next], 0) == 0) ++next;
+    }
+    EXPECT_EQ(next, expected.size()) << "missing or out of order: " << (next < expected.size() ? expected[next] : "")
+                                     << "\n" << trace.text;
+}
+
+TEST_F(Startup, TheStartupTraceTimesEachPhaseUpToTheFirstIdleAndNamesTheDllsLoadedByThen) {
+    WT_SKIP_IF_WOW64_HAS_NO_DISPLAY();
+    wt::Launch launch = Simulated("");
+    launch.tracePath = dir_.File("trace.txt");
+    wt::Process tlw(launch);
+    HWND sheet = wt::WaitForWindow("#32770", "Tallowin", tlw.id(), kStartTimeout);
+    ASSERT_NE(sheet, nullptr);
+    // The trace is written at the first message after the first idle.
+    for (int tries = 0; tries < 400 && ::GetFileAttributesA(launch.tracePath.c_str()) == INVALID_FILE_ATTRIBUTES;
+         ++tries) {
+        ::PostMessageA(sheet, WM_NULL, 0, 0);
+        ::Sleep(50);
+    }
+    ::PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(tlw.WaitForExit(kStartTimeout));
+    const StartupTrace trace = ReadTrace(launch.tracePath);
+    ExpectWellFormed(trace, {"runtime start", "single-instance check", "opening the channel", "platform check",
+                             "password check", "hotkey button off", "common controls", "sheet: the page objects",
+                             "sheet: icons", "sheet window with its first page", "sheet: initialisation",
+                             "page window: Information Viewer", "picture: load and conversion", "list: columns",
+                             "list: BIOS rows", "list: DMI read", "list: insertions", "first paint",
+                             "paint SysListView32", "first idle"});
+    EXPECT_GT(trace.phases.front().length, 0) << "the process's age at its first instruction of ours";
+    EXPECT_EQ(trace.phases.back().name.rfind("first idle", 0), 0u) << "the last phase";
+    EXPECT_NE(trace.text.find("# DLLs loaded at the first idle"), std::string::npos);
+    for (const char* loaded : {"tlw.exe", "comctl32.dll", "user32.dll"}) {
+        EXPECT_NE(std::find(trace.dlls.begin(), trace.dlls.end(), loaded), trace.dlls.end()) << loaded;
+    }
+    // Help, the device installer and the configuration manager are loaded when asked for, never at start.
+    for (const char* later : {"hhctrl.ocx", "setupapi.dll", "cfgmgr32.dll"}) {
+        EXPECT_EQ(std::find(trace.dlls.begin(), trace.dlls.end(), later), trace.dlls.end()) << later;
+    }
+}
+
+TEST_F(Startup, AStartThatEndsBeforeTheSheetWritesItsTraceAtTheEndAndNoTraceWithoutTheVariable) {
+    wt::Launch launch = Simulated("", "setup_password = 1E 30 2E\n");
+    launch.tracePath = dir_.File("trace.txt");
+    wt::Launch untraced = launch;
+    untraced.tracePath.clear();
+    for (const wt::Launch& run : {untraced, launch}) {
+        SCOPED_TRACE(run.tracePath);
+        wt::Process tlw(run);
+        HWND prompt = wt::WaitForWindow("#32770", "Tallowin", tlw.id(), kStartTimeout);
+        ASSERT_NE(prompt, nullptr);
+        wt::PressButton(prompt, IDCANCEL);
+        ASSERT_TRUE(tlw.WaitForExit(kStartTimeout));
+        EXPECT_EQ(::GetFileAttributesA(launch.tracePath.c_str()) != INVALID_FILE_ATTRIBUTES, !run.tracePath.empty());
+    }
+    const StartupTrace trace = ReadTrace(launch.tracePath);
+    ExpectWellFormed(trace, {"runtime start", "single-instance check", "opening the channel", "platform check",
+                             "password check"});
+    EXPECT_EQ(trace.phases.back().name, "password check") << "the prompt was cancelled: nothing after it";
+    EXPECT_NE(trace.text.find("# DLLs loaded at the end"), std::string::npos);
+    EXPECT_FALSE(trace.dlls.empty());
 }
 
 }  // namespace
