@@ -32,8 +32,6 @@ namespace {
 
 using namespace wt;
 
-const int kBootPage = tlw::PageIndexOf(IDD_BOOT_PAGE);
-
 std::string ClassOf(HWND window) {
     char name[64] = {};
     ::GetClassNameA(window, name, sizeof name);
@@ -178,13 +176,7 @@ TEST_F(Accessibility, EveryInputControlIsNamedByItsLabelAndThePicturesAreGraphic
     };
     RunSheet([&](HWND sheet) {
         ::CoInitialize(nullptr);
-        // The boot page last: where WoW64 cannot make it, no page follows it.
-        std::vector<int> order;
-        for (int index = 0; index < static_cast<int>(tlw::PageCount()); ++index) {
-            if (index != kBootPage) order.push_back(index);
-        }
-        if (bootPageCanBeMade) order.push_back(kBootPage);
-        for (int index : order) {
+        for (int index : PagesBootPageLast(bootPageCanBeMade)) {
             HWND page = ShowPage(sheet, index);
             const std::string where = "page " + std::to_string(index);
             for (const auto& c : controls) {

@@ -207,13 +207,7 @@ TEST_F(Keyboard, TabFromTheTabsReachesEveryControlOfEachPage) {
     RunSheet([&](HWND sheet) {
         ASSERT_TRUE(BringToFront(sheet));
         HWND tabs = ::GetDlgItem(sheet, IDC_SHEET_TABS);
-        // The boot page last: where WoW64 cannot make it, no page follows it.
-        std::vector<int> order;
-        for (int index = 0; index < static_cast<int>(tlw::PageCount()); ++index) {
-            if (index != kBootPage) order.push_back(index);
-        }
-        if (bootPageCanBeMade) order.push_back(kBootPage);
-        for (int index : order) {
+        for (int index : PagesBootPageLast(bootPageCanBeMade)) {
             HWND page = ShowPage(sheet, index);
             ASSERT_TRUE(FocusControl(sheet, IDC_SHEET_TABS));
             std::set<HWND> focused;

@@ -7,6 +7,8 @@
 
 #include "app/driver_selection.h"
 #include "bios/bios_channel.h"
+#include "pages/page_table.h"
+#include "res/resource.h"
 #include "win/property_sheet.h"
 
 namespace wt {
@@ -96,6 +98,16 @@ void Settle(HWND window) {
 HWND ShowPage(HWND sheet, int index) {
     ::SendMessageA(sheet, PSM_SETCURSEL, index, 0);
     return PropSheet_IndexToHwnd(sheet, index);
+}
+
+std::vector<int> PagesBootPageLast(bool bootPageCanBeMade) {
+    const int bootPage = tlw::PageIndexOf(IDD_BOOT_PAGE);
+    std::vector<int> order;
+    for (int index = 0; index < static_cast<int>(tlw::PageCount()); ++index) {
+        if (index != bootPage) order.push_back(index);
+    }
+    if (bootPageCanBeMade) order.push_back(bootPage);
+    return order;
 }
 
 bool ApplyEnabled(HWND sheet) { return ::IsWindowEnabled(::GetDlgItem(sheet, win::kApplyButton)) != FALSE; }

@@ -73,6 +73,9 @@ void Answer(const char* title, int button);
 void Settle(HWND window);
 // Brings page `index` to the front (creating its window) and returns it.
 HWND ShowPage(HWND sheet, int index);
+// Every page's index, the boot page last and only when `bootPageCanBeMade`:
+// where WoW64 cannot make its combo box, no page follows it.
+std::vector<int> PagesBootPageLast(bool bootPageCanBeMade);
 bool ApplyEnabled(HWND sheet);
 // Waits up to `ms` for `condition`: clicks are posted, so what they change
 // shows only once the sheet's thread has taken them. Its last answer.
