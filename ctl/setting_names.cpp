@@ -54,7 +54,8 @@ constexpr ModelRow RowOf() {
     return {&Described<Model>::Make, &Described<Model>::List};
 }
 
-// Within a page, in the order its Apply writes.
+// The models in the sheet's write order: the pages' in the page table's order
+// (a page's several in the order the page writes them), then the shell's.
 constexpr ModelRow kModels[] = {
     RowOf<IdentitySettings>(), RowOf<PostSettings>(), RowOf<BootSettings>(),
     RowOf<BootDisplaySettings>(), RowOf<DisplayInUse>(), RowOf<PanelLevels>(),
