@@ -2,8 +2,9 @@
 // tool reads, checks and writes each one through the model that the page
 // uses: its stable name, the kind of value, the words of its codes, the rule
 // a value must pass and how a value is put into the model. A model's table
-// is a function of its own that only the console tool calls, so none of it
-// is linked into tlw.exe. No windows.h.
+// (its static Described()) lives in a file of its own, `<model>_table.cpp`,
+// which only the console tool's link pulls in: tlw.exe, which never asks for
+// it, does not carry it. No windows.h.
 #pragma once
 
 #include <cstdint>

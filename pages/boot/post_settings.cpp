@@ -2,8 +2,6 @@
 #include "pages/boot/post_settings.h"
 
 #include "bios/boot_calls.h"
-#include "pages/setting_description.h"
-#include "res/resource.h"
 
 namespace tlw {
 
@@ -45,27 +43,6 @@ void PostSettings::RestorePrevious() {
     pendingFastPost_.Restore();
     if (fanAppliedOn_) EnableFan(true);
     fanAppliedOn_ = false;
-}
-
-const SettingTable<PostSettings>& PostSettings::Described() {
-    using Row = SettingDescription<PostSettings>;
-    static const Row rows[] = {
-        {"fast_boot", SettingKind::OnOff, IDS_ENABLE_FAST_BOOT, "", {},
-         [](const PostSettings& m, SettingValue& v) {
-             v.number = m.simpleBoot();
-             return true;
-         }, nullptr,
-         [](PostSettings& m, const SettingValue& v) { m.ChooseSimpleBoot(v.number != 0); }},
-        {"fan_always_on", SettingKind::OnOff, IDS_FAN_ALWAYS_ON, "", {},
-         [](const PostSettings& m, SettingValue& v) {
-             v.number = m.fanAlwaysOn();
-             return true;
-         }, nullptr,
-         [](PostSettings& m, const SettingValue& v) { m.ChooseFan(v.number != 0); }},
-    };
-    static const SettingTable<PostSettings> table = {
-        IDD_POST_PAGE, [](PostSettings& m) { m.Load(); }, [](PostSettings& m) { return m.Apply(); }, rows};
-    return table;
 }
 
 }  // namespace tlw
