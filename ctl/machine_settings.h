@@ -4,12 +4,11 @@
 // with the checksum after them, and the information rows. No windows.h.
 #pragma once
 
-#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ctl/setting_names.h"
-#include "pages/display/display_settings.h"
 #include "pages/info/info_probes.h"
 
 namespace tlw::ctl {
@@ -35,29 +34,25 @@ void Stage(ChangeSet& changes, const Change& change);
 
 class MachineSettings {
 public:
-    // Reads every readable setting and what the BIOS allows for each.
+    // Loads every model, as its page does when first shown, and reads every
+    // readable setting from it.
     void Read();
 
     const Reading& Current(SettingId id) const;
 
-    // Empty when the BIOS allows `value` for the setting; else why not, in
-    // words. May ask the BIOS (whether a monitor is connected), never writes.
+    // Empty when the BIOS allows `value` for the setting, by its model's rule
+    // as last read; else why not, in words. May ask the BIOS (whether a
+    // monitor is connected), never writes.
     std::string Check(SettingId id, const Value& value);
 
 private:
-    std::map<SettingId, Reading> readings_;
-    std::vector<std::uint8_t> listedDevices_;
-    bool hardDiskOffered_ = false;
-    bool tagWritable_ = false;
-    LevelRange brightnessRange_;
-    LevelRange contrastRange_;
-    bool brightnessOffered_ = false;
-    bool contrastOffered_ = false;
+    std::vector<std::unique_ptr<ModelSettings>> models_;
+    std::vector<Reading> readings_;
 };
 
 // Writes `changes` as the sheet writes them: the pages in their order, each
-// through its model, then the button actions and the hotkey button, then the
-// CMOS checksum. True when a written setting takes effect only at the next boot.
+// model with a change loaded, given its changes and applied, then the
+// shell's settings, then the CMOS checksum. True when a written setting takes effect only at the next boot.
 bool WriteChanges(const ChangeSet& changes);
 
 // Every row of the information page, label and value, in the page's order:

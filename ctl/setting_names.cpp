@@ -1,18 +1,66 @@
-// The settings' names, kinds and words.
+// The settings' names, kinds and words, gathered from the models' tables.
 #include "ctl/setting_names.h"
 
 #include "bios/boot_calls.h"
 #include "pages/boot/boot_order.h"
+#include "pages/boot/boot_settings.h"
+#include "pages/boot/post_settings.h"
 #include "pages/display/display_settings.h"
+#include "pages/info/identity_settings.h"
+#include "pages/shell_settings.h"
 #include "res/resource.h"
 #include "sim/state_keys.h"
 
 namespace tlw::ctl {
 namespace {
 
-// The actions the BIOS takes for a button, as the power button dialog names them.
-const std::vector<ChoiceWord> kButtonActions = {
-    {0, 0, "none"}, {1, 0, "standby"}, {2, 0, "hibernate"}, {3, 0, "shutdown"}};
+// A model of type `Model` driven through the table it publishes.
+template <typename Model>
+class Described final : public ModelSettings {
+public:
+    void Load() override { Table().load(model_); }
+    bool Read(std::size_t row, Value& value) const override {
+        const auto read = Table().settings[row].read;
+        return read && read(model_, value);
+    }
+    std::string Check(std::size_t row, const Value& value) const override {
+        const auto check = Table().settings[row].check;
+        return check ? check(model_, value) : std::string();
+    }
+    void Stage(std::size_t row, const Value& value) override { Table().settings[row].stage(model_, value); }
+    ApplyResult Apply() override { return Table().apply(model_); }
+
+    static const SettingTable<Model>& Table() { return Model::Described(); }
+    static std::unique_ptr<ModelSettings> Make() { return std::make_unique<Described>(); }
+    static void List(std::size_t model, std::vector<SettingInfo>& settings) {
+        std::size_t row = 0;
+        for (const SettingDescription<Model>& s : Table().settings) {
+            settings.push_back({settings.size(), s.name, Table().page, s.kind, s.labelId, s.label, s.read != nullptr,
+                                s.choices, model, row++});
+        }
+    }
+
+private:
+    Model model_;
+};
+
+struct ModelRow {
+    std::unique_ptr<ModelSettings> (*make)();
+    void (*list)(std::size_t model, std::vector<SettingInfo>& settings);
+};
+
+template <typename Model>
+constexpr ModelRow RowOf() {
+    return {&Described<Model>::Make, &Described<Model>::List};
+}
+
+// The models in the sheet's write order: the pages' in the page table's order
+// (a page's several in the order the page writes them), then the shell's.
+constexpr ModelRow kModels[] = {
+    RowOf<IdentitySettings>(), RowOf<PostSettings>(), RowOf<BootSettings>(),
+    RowOf<BootDisplaySettings>(), RowOf<DisplayInUse>(), RowOf<PanelLevels>(),
+    RowOf<ShellSettings>(),
+};
 
 // ASCII only: the pages' words are, and a byte of another code page is left as it is.
 std::string Lower(std::string text) {
@@ -69,48 +117,29 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
+std::size_t ModelCount() { return sizeof kModels / sizeof kModels[0]; }
+
+std::unique_ptr<ModelSettings> MakeModel(std::size_t model) { return kModels[model].make(); }
+
 const std::vector<SettingInfo>& Settings() {
-    static const std::vector<SettingInfo> settings = {
-        {SettingId::AssetTag, "asset_tag", IDD_INFO_PAGE, ValueKind::Text, IDS_DMI_ASSET_TAG, "", true, {}},
-        {SettingId::FastBoot, "fast_boot", IDD_POST_PAGE, ValueKind::OnOff, IDS_ENABLE_FAST_BOOT, "", true, {}},
-        {SettingId::FanAlwaysOn, "fan_always_on", IDD_POST_PAGE, ValueKind::OnOff, IDS_FAN_ALWAYS_ON, "", true, {}},
-        {SettingId::BootOrder, "boot_order", IDD_BOOT_PAGE, ValueKind::List, IDS_PAGE_BOOT_SEQUENCE, "", true, {}},
-        {SettingId::HddBoot, "hdd_boot", IDD_BOOT_PAGE, ValueKind::Choice, IDS_HDD_BOOT_GROUP, "", true,
-         {{0, IDS_PRIMARY_HDD, ""}, {2, IDS_SECONDARY_HDD, ""}}},
-        {SettingId::BootDisplay, "boot_display", IDD_DISPLAY_PAGE, ValueKind::Choice, IDS_BOOT_DISPLAY_GROUP, "", true,
-         {{kBootAutoDetect, IDS_DISPLAY_AUTO, ""}, {kBootBothDisplays, IDS_DISPLAY_BOTH, ""}}},
-        {SettingId::DisplayDevice, "display_device", IDD_DISPLAY_PAGE, ValueKind::Choice, IDS_SWITCH_DISPLAY_GROUP, "", true,
-         {{kLcdPanelOnly, IDS_LCD_PANEL_ONLY, ""},
-          {kExternalMonitorOnly, IDS_EXTERNAL_MONITOR, ""},
-          {kBothDisplays, IDS_DISPLAY_BOTH, ""}}},
-        {SettingId::Brightness, "brightness", IDD_DISPLAY_PAGE, ValueKind::Level, IDS_BRIGHTNESS, "", true, {}},
-        {SettingId::Contrast, "contrast", IDD_DISPLAY_PAGE, ValueKind::Level, IDS_CONTRAST, "", true, {}},
-        {SettingId::LidButtonAction, "lid_button_action", 0, ValueKind::Choice, 0, "Lid button action", false,
-         kButtonActions},
-        {SettingId::PowerButtonAction, "power_button_action", 0, ValueKind::Choice, 0, "Power button action", false,
-         kButtonActions},
-        {SettingId::SleepButtonAction, "sleep_button_action", 0, ValueKind::Choice, 0, "Sleep button action", false,
-         kButtonActions},
-        {SettingId::HotkeyButton, "hotkey_button", 0, ValueKind::OnOff, 0, "Hotkey button", false, {}},
-    };
+    static const std::vector<SettingInfo> settings = [] {
+        std::vector<SettingInfo> all;
+        for (std::size_t model = 0; model < ModelCount(); ++model) kModels[model].list(model, all);
+        return all;
+    }();
     return settings;
 }
 
 const SettingInfo* FindSetting(const std::string& name) {
     const std::string lower = Lower(name);
-    if (lower == "boot_sequence") return &InfoOf(SettingId::BootOrder);
+    if (lower == "boot_sequence") return FindSetting("boot_order");
     for (const SettingInfo& setting : Settings()) {
         if (lower == setting.name) return &setting;
     }
     return nullptr;
 }
 
-const SettingInfo& InfoOf(SettingId id) {
-    for (const SettingInfo& setting : Settings()) {
-        if (setting.id == id) return setting;
-    }
-    return Settings().front();  // every id is listed
-}
+const SettingInfo& InfoOf(SettingId id) { return Settings().at(id); }
 
 Value NumberValue(int number) {
     Value value;

@@ -1,48 +1,23 @@
-// The settings tlwctl reads and writes, by their stable names: what kind of
-// value each holds, the words the pages show for its codes, and how a value
-// is read from a word or a code and written back as a word. No windows.h:
-// the texts come through a TextSource.
+// The settings tlwctl reads and writes: every setting the page models and
+// the shell's settings publish (pages/setting_description.h), walked in the
+// order the sheet writes them, and how a value is read from a word or a code
+// and written back as a word. No windows.h: the texts come through a
+// TextSource.
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
+#include <memory>
 #include <string>
-#include <vector>
 
 #include "pages/info/info_probes.h"
+#include "pages/setting_description.h"
 
 namespace tlw::ctl {
 
-enum class SettingId {
-    AssetTag,
-    FastBoot,
-    FanAlwaysOn,
-    BootOrder,
-    HddBoot,
-    BootDisplay,
-    DisplayDevice,
-    Brightness,
-    Contrast,
-    LidButtonAction,
-    PowerButtonAction,
-    SleepButtonAction,
-    HotkeyButton,
-};
-
-enum class ValueKind {
-    OnOff,   // a box: on or off (1 or 0)
-    Choice,  // one of a few codes, each with its word
-    Level,   // a number within the range the BIOS reports
-    List,    // the boot order: device codes, top first
-    Text,    // the asset tag
-};
-
-// One code of a Choice and the string id of its word (0: a word of no page,
-// given in `word`).
-struct ChoiceWord {
-    std::uint8_t code;
-    unsigned textId;
-    const char* word;
-};
+// A setting's place in Settings().
+using SettingId = std::size_t;
+using ValueKind = SettingKind;
+using Value = SettingValue;
 
 struct SettingInfo {
     SettingId id;
@@ -57,31 +32,36 @@ struct SettingInfo {
     // False for the settings the BIOS has no call to read: they are written,
     // never shown, exported or read back.
     bool readable;
-    std::vector<ChoiceWord> choices;
+    Items<ChoiceWord> choices;
+    // The model that holds it (MakeModel) and its row in that model's table.
+    std::size_t model;
+    std::size_t row;
 };
 
-// Every setting, in the order the sheet writes them: the information page's
-// asset tag, the POST page, the boot sequence page, the display page, then
-// the shell's button actions and hotkey button.
+// One model that publishes settings, made afresh and driven through its table.
+class ModelSettings {
+public:
+    virtual ~ModelSettings() = default;
+    virtual void Load() = 0;
+    // False when the model holds no value for the setting, or cannot read it.
+    virtual bool Read(std::size_t row, Value& value) const = 0;
+    virtual std::string Check(std::size_t row, const Value& value) const = 0;
+    virtual void Stage(std::size_t row, const Value& value) = 0;
+    virtual ApplyResult Apply() = 0;
+};
+
+// The models, in the order the sheet writes them: the pages' in the page
+// table's order, then the shell's.
+std::size_t ModelCount();
+std::unique_ptr<ModelSettings> MakeModel(std::size_t model);
+
+// Every setting, model by model.
 const std::vector<SettingInfo>& Settings();
 // The setting named `name`, in any case (the list's names are lower case);
 // null when none. The state file's name of the boot order, boot_sequence,
 // names it too, so that a line copied from there is understood.
 const SettingInfo* FindSetting(const std::string& name);
 const SettingInfo& InfoOf(SettingId id);
-
-// A setting's value. `number` holds OnOff (0 or 1), Choice and Level values;
-// `codes` the boot order; `text` the asset tag.
-struct Value {
-    int number = 0;
-    std::vector<std::uint8_t> codes;
-    std::string text;
-
-    bool operator==(const Value& other) const {
-        return number == other.number && codes == other.codes && text == other.text;
-    }
-    bool operator!=(const Value& other) const { return !(*this == other); }
-};
 
 Value NumberValue(int number);
 

@@ -11,6 +11,9 @@
 
 namespace tlw {
 
+template <typename Model>
+struct SettingTable;
+
 // The drive whose being a hard disk offers the hard disk choice and leaves
 // the CD-ROM out of the list.
 constexpr std::uint8_t kSecondIdeMaster = 0x82;
@@ -37,6 +40,9 @@ public:
     int HardDiskChoice() const;
     // The user chose entry `choice`; written at the next Apply as its byte.
     void ChooseHardDisk(int choice);
+
+    // boot_order and hdd_boot, for the console tool.
+    static const SettingTable<BootSettings>& Described();
 
 private:
     BootOrder order_;

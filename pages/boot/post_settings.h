@@ -9,6 +9,9 @@
 
 namespace tlw {
 
+template <typename Model>
+struct SettingTable;
+
 class PostSettings : public SettingsModel {
 public:
     PostSettings();
@@ -25,6 +28,9 @@ public:
     void ChooseSimpleBoot(bool on);
     void ChooseFastPost(bool on);
     void ChooseFan(bool on) { fan_ = on; }
+
+    // fast_boot and fan_always_on, for the console tool.
+    static const SettingTable<PostSettings>& Described();
 
 private:
     PendingByte pendingSimpleBoot_;

@@ -12,6 +12,9 @@
 
 namespace tlw {
 
+template <typename Model>
+struct SettingTable;
+
 // The display used at boot.
 enum BootDisplayCode : std::uint8_t { kBootBothDisplays = 2, kBootAutoDetect = 3 };
 
@@ -37,6 +40,9 @@ public:
     std::optional<std::uint8_t> lastRead() const { return lastRead_; }
     void Choose(std::uint8_t code) { setting_.Choose(code); }
     const PendingByte& setting() const { return setting_; }
+
+    // boot_display, for the console tool.
+    static const SettingTable<BootDisplaySettings>& Described();
 
 private:
     std::optional<std::uint8_t> lastRead_;
@@ -68,6 +74,16 @@ public:
 private:
     // What the BIOS last reported or was last asked for.
     std::uint8_t current_ = kUnsetByte;
+};
+
+// The display in use as the console tool reads and switches it: the switch
+// and what its read gave.
+struct DisplayInUse {
+    DisplaySwitch display;
+    std::optional<std::uint8_t> read;
+
+    // display_device.
+    static const SettingTable<DisplayInUse>& Described();
 };
 
 enum class PanelLevel { Brightness, Contrast };
@@ -110,6 +126,9 @@ public:
     // Sends `value`, brought into the range, at once; the level sent, or
     // empty when the level is not offered and nothing was sent.
     std::optional<int> Send(PanelLevel level, int value) const;
+
+    // brightness and contrast, for the console tool.
+    static const SettingTable<PanelLevels>& Described();
 
 private:
     LevelRange brightness_;

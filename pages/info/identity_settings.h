@@ -12,6 +12,9 @@
 
 namespace tlw {
 
+template <typename Model>
+struct SettingTable;
+
 class IdentitySettings : public SettingsModel {
 public:
     // Reads the DMI table through the proxy and walks it into the fields kept
@@ -41,6 +44,9 @@ public:
     bool HasPending() const { return pending_; }
 
     const dmi::Identity& identity() const { return identity_; }
+
+    // asset_tag, for the console tool.
+    static const SettingTable<IdentitySettings>& Described();
 
 private:
     dmi::Identity identity_;

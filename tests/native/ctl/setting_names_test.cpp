@@ -1,11 +1,18 @@
 // The settings' names and values: words and codes read, every value written
-// in words that read back to the same value, and what no value may be.
+// in words that read back to the same value, and what no value may be; every
+// setting the models publish checked as its model keeps it.
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "ctl/machine_settings.h"
 #include "ctl/setting_names.h"
+#include "dmi/dmi_proxy.h"
 #include "pages/page_table.h"
 #include "res/resource.h"
+#include "sim/simulated_dmi_proxy.h"
 #include "tests/native/ctl/rc_texts.h"
+#include "tests/native/sim/notebook_fixture.h"
 
 namespace tlw::ctl {
 namespace {
@@ -39,9 +46,9 @@ TEST_F(SettingNames, EveryNameIsFoundInAnyCaseAndOnlyWhole) {
         EXPECT_GE(page, lastPage) << setting.name << " is out of the page table's order";
         lastPage = page;
     }
-    EXPECT_EQ(FindSetting("Boot_Sequence"), &InfoOf(SettingId::BootOrder)) << "the state file's name for it";
-    EXPECT_EQ(FindSetting("Fast_Boot"), &InfoOf(SettingId::FastBoot)) << "values take any case, and names too";
-    EXPECT_EQ(FindSetting("BRIGHTNESS"), &InfoOf(SettingId::Brightness));
+    EXPECT_EQ(FindSetting("Boot_Sequence"), FindSetting("boot_order")) << "the state file's name for it";
+    EXPECT_EQ(FindSetting("Fast_Boot"), FindSetting("fast_boot")) << "values take any case, and names too";
+    EXPECT_EQ(FindSetting("BRIGHTNESS")->name, std::string("brightness"));
     EXPECT_EQ(FindSetting("fast_boot "), nullptr);
     EXPECT_EQ(FindSetting("fast_boo"), nullptr);
     EXPECT_EQ(FindSetting("setup_password"), nullptr) << "passwords are no setting of the tool";
@@ -69,20 +76,94 @@ TEST_F(SettingNames, ChoicesTakeThePagesWordsInAnyCaseOrTheirCodes) {
     Refusal("brightness", "256");
 }
 
-TEST_F(SettingNames, EveryValueWrittenInWordsReadsBackTheSame) {
-    for (const SettingInfo& setting : Settings()) {
+// Every setting the models publish, on notebooks that offer and refuse
+// different things: each value reads back from its words, and the console's
+// check lets through exactly what the setting's model keeps: a value it
+// passes is written and reads back as written, a value it refuses, handed to
+// the model all the same, is not what the BIOS then holds.
+class PublishedSettings : public sim::SimulatedNotebook {
+protected:
+    // The notebook anew on `state`, as a new tlwctl process finds it.
+    void Reset(const char* state) {
+        CloseBiosChannel();
+        ASSERT_TRUE(Open(state));
+        UseDmiProxy(std::make_unique<sim::SimulatedDmiProxy>(this->state().string(), log().string()));
+    }
+    // The values worth trying for `setting` on a notebook whose boot order is `order`.
+    static std::vector<Value> Candidates(const SettingInfo& setting, const std::vector<std::uint8_t>& order) {
         std::vector<Value> values;
-        if (setting.kind == ValueKind::OnOff) values = {NumberValue(0), NumberValue(1)};
-        for (const ChoiceWord& choice : setting.choices) values.push_back(NumberValue(choice.code));
-        if (setting.kind == ValueKind::Level) values = {NumberValue(0), NumberValue(15), NumberValue(255)};
-        if (setting.kind == ValueKind::List) {
-            Value list;
-            for (unsigned code = 0; code < 16; ++code) list.codes.push_back(static_cast<std::uint8_t>(code * 3));
-            values.push_back(list);
+        switch (setting.kind) {
+            case ValueKind::OnOff: values = {NumberValue(0), NumberValue(1)}; break;
+            case ValueKind::Choice:
+                for (const ChoiceWord& choice : setting.choices) values.push_back(NumberValue(choice.code));
+                break;
+            case ValueKind::Level:
+                for (int level = 0; level <= 17; ++level) values.push_back(NumberValue(level));
+                break;
+            case ValueKind::List: {
+                Value list;
+                list.codes.assign(order.rbegin(), order.rend());
+                values.push_back(list);                     // every device, another order
+                list.codes.pop_back();
+                values.push_back(list);                     // one device missing
+                list.codes.push_back(list.codes.front());
+                values.push_back(list);                     // one twice
+                list.codes.back() = 5;
+                values.push_back(list);                     // one not listed
+                break;
+            }
+            case ValueKind::Text: {
+                Value tag;
+                tag.text = "FLEET-7";
+                values.push_back(tag);
+                break;
+            }
         }
-        for (const Value& value : values) {
-            const std::string words = FormatValue(setting, value, texts);
-            EXPECT_EQ(Parse(setting.name, words), value) << setting.name << " written as \"" << words << "\"";
+        return values;
+    }
+    RcTexts texts;
+};
+
+TEST_F(PublishedSettings, EveryValueReadsBackFromItsWordsAndIsCheckedAsItsModelKeepsIt) {
+    const char* notebooks[] = {
+        // Everything offered: a monitor, both levels, an unread tag.
+        "boot_options = 0x00\nfan_always_on = off\nboot_sequence = 00 01 02 08\nboot_display = 3\n"
+        "display_device = 1\nmonitor_connected = on\nbrightness = 5\nbrightness_range = 0 7\ncontrast = 8\n"
+        "contrast_range = 0 15\npanel_type = 1\nasset_tag = \"\"\n",
+        // No monitor, a panel without contrast, a narrow brightness range, the
+        // hard disk choice offered (and the CD-ROM left out of the list).
+        "boot_options = 0x01\nfan_always_on = on\nboot_sequence = 00 01 02 08\nboot_display = 2\n"
+        "display_device = 1\nmonitor_connected = off\nbrightness = 3\nbrightness_range = 2 5\ncontrast = 8\n"
+        "contrast_range = 0 15\npanel_type = 0\nide_type_82 = 01 01\nhdd_boot = 2\nasset_tag = \"\"\n",
+    };
+    for (const char* notebook : notebooks) {
+        Reset(notebook);
+        MachineSettings listed;
+        listed.Read();
+        const std::vector<std::uint8_t> order = listed.Current(FindSetting("boot_order")->id).value.codes;
+        ASSERT_GE(order.size(), 3u) << notebook;
+        for (const SettingInfo& setting : Settings()) {
+            for (const Value& value : Candidates(setting, order)) {
+                const std::string words = FormatValue(setting, value, texts);
+                Value parsed;
+                std::string error;
+                EXPECT_TRUE(ParseValue(setting, words, texts, parsed, error) && parsed == value)
+                    << setting.name << " written as \"" << words << "\" " << error;
+                if (!setting.readable) continue;
+
+                Reset(notebook);
+                MachineSettings before;
+                before.Read();
+                const std::string why = before.Check(setting.id, value);
+                WriteChanges({Change{setting.id, value}});
+                MachineSettings after;
+                after.Read();
+                const Reading& read = after.Current(setting.id);
+                const bool kept = read.known && read.value == value;
+                EXPECT_EQ(why.empty(), kept) << setting.name << " = " << words << ": checked \"" << why
+                                             << "\", reads back " << (read.known ? FormatValue(setting, read.value, texts) : "unknown")
+                                             << "\non " << notebook;
+            }
         }
     }
 }

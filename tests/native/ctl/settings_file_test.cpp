@@ -30,13 +30,13 @@ TEST_F(SettingsFile, ReadsEveryNamedValueInTheSheetsOrderWithCommentsAndBlankLin
                                   texts, values, error))
         << error;
     ASSERT_EQ(values.size(), 4u);
-    EXPECT_EQ(values[0].id, SettingId::AssetTag);
+    EXPECT_EQ(values[0].id, FindSetting("asset_tag")->id);
     EXPECT_EQ(values[0].value.text, "A# 1 ");
-    EXPECT_EQ(values[1].id, SettingId::FastBoot);
+    EXPECT_EQ(values[1].id, FindSetting("fast_boot")->id);
     EXPECT_EQ(values[1].value.number, 1);
-    EXPECT_EQ(values[2].id, SettingId::BootOrder);
+    EXPECT_EQ(values[2].id, FindSetting("boot_order")->id);
     EXPECT_EQ(values[2].value.codes, (std::vector<std::uint8_t>{1, 0}));
-    EXPECT_EQ(values[3].id, SettingId::Contrast);
+    EXPECT_EQ(values[3].id, FindSetting("contrast")->id);
     EXPECT_EQ(values[3].value.number, 3);
 }
 
