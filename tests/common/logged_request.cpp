@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "sim/state_keys.h"
+
 namespace tlw::test {
 namespace {
 
@@ -34,16 +36,8 @@ bool Bytes(const std::string& hex, std::vector<std::uint8_t>& bytes) {
 
 }  // namespace
 
-std::vector<std::string> Words(const std::string& text) {
-    std::vector<std::string> words;
-    std::size_t at = 0;
-    while ((at = text.find_first_not_of(' ', at)) != std::string::npos) {
-        const std::size_t end = text.find(' ', at);
-        words.push_back(text.substr(at, end - at));
-        at = end;
-    }
-    return words;
-}
+// The state file's splitter: a request line holds no tabs, so it splits it at spaces alone.
+std::vector<std::string> Words(const std::string& text) { return sim::StateKeys::Words(text); }
 
 bool ParseRequestLine(const std::string& line, LoggedRequest& request) {
     const std::vector<std::string> words = Words(line);
