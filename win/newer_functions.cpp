@@ -11,21 +11,6 @@ void Find(HMODULE module, const char* name, Function& function) {
     function = module ? reinterpret_cast<Function>(reinterpret_cast<void*>(::GetProcAddress(module, name))) : nullptr;
 }
 
-const Comctl32Subclassing& LookedUpSubclassing() {
-    static const Comctl32Subclassing found = [] {
-        // The program imports comctl32, so it is loaded: the version its
-        // manifest asked for. Only version 6 exports these by name.
-        HMODULE comctl32 = ::GetModuleHandleA("comctl32.dll");
-        Comctl32Subclassing functions;
-        Find(comctl32, "SetWindowSubclass", functions.set);
-        Find(comctl32, "RemoveWindowSubclass", functions.remove);
-        Find(comctl32, "DefSubclassProc", functions.defaultProcedure);
-        if (!functions.available()) functions = Comctl32Subclassing();
-        return functions;
-    }();
-    return found;
-}
-
 DrawThemeParentBackgroundFunction LookedUpParentBackground() {
     static const DrawThemeParentBackgroundFunction found = [] {
         DrawThemeParentBackgroundFunction function = nullptr;
@@ -45,8 +30,6 @@ DrawThemeParentBackgroundFunction LookedUpParentBackground() {
 }
 
 }  // namespace
-
-const Comctl32Subclassing& NewerSubclassing() { return LookedUpSubclassing(); }
 
 DrawThemeParentBackgroundFunction NewerParentBackground() { return LookedUpParentBackground(); }
 

@@ -1,15 +1,17 @@
-// Taking over a window's messages: comctl32's subclassing where it exists
-// (version 6), else classic subclassing through the window procedure, which
-// Windows 2000 has. One procedure per window; it passes what it does not
-// handle on with DefaultSubclass and is unhooked at the latest at
+// Taking over a window's messages through its window procedure, as every
+// Windows from 2000 on allows. One procedure per window; it passes what it
+// does not handle on with DefaultSubclass and is unhooked at the latest at
 // WM_NCDESTROY, after it has seen it.
 #pragma once
 
 #include <windows.h>
 
-#include "win/newer_functions.h"
-
 namespace win {
+
+// The procedure's arguments are those of a window procedure, then an id
+// (always 0) and the data given when the window was taken over.
+using SubclassProcedure = LRESULT(CALLBACK*)(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                             DWORD_PTR data);
 
 // Routes `hwnd`'s messages through `procedure` with `data`; false when it
 // could not (no window, or it is already taken over).

@@ -151,7 +151,6 @@ TEST(PaletteBitmapButton, MaskedPictureWithTheFunctionsOfWindows2000) {
     win::ForceWindows2000Functions(true);
     {
         Stage stage(4, 2);
-        EXPECT_NE(::GetPropA(stage.picture, "tlw.subclass"), nullptr) << "not taken over classically";
         stage.picture.LoadBitmaps(IDB_TEST_IMAGE, IDB_TEST_MASK);
         int width = 0, height = 0;
         EXPECT_EQ(stage.Shown(width, height), kMaskedImage);

@@ -9,7 +9,6 @@
 #include "pages/settings_page.h"
 #include "res/resource.h"
 #include "tests/wine/app/sheet_fixture.h"
-#include "win/newer_functions.h"
 #include "win/property_sheet.h"
 
 namespace {
@@ -45,30 +44,20 @@ private:
     ButtonActionModel model_;
 };
 
-class PressedButtons : public SheetFixture {
-protected:
-    void TearDown() override {
-        win::ForceWindows2000Functions(false);
-        SheetFixture::TearDown();
-    }
-    // `windows2000`: the sheet runs with the functions Windows 2000 has.
-    void ApplyAndOKRunTheSheetsOwnApplyAndChecksum(bool windows2000);
-};
+using PressedButtons = SheetFixture;
 
 void Press(HWND sheet, int button) {
     ::PostMessageA(sheet, PSM_PRESSBUTTON, button, 0);
     ::Sleep(150);
 }
 
-void PressedButtons::ApplyAndOKRunTheSheetsOwnApplyAndChecksum(bool windows2000) {
-    win::ForceWindows2000Functions(windows2000);
+TEST_F(PressedButtons, ApplyAndOKRunTheSheetsOwnApplyAndChecksum) {
     CAllControlsSheet::Pages pages = PagesOf([](const tlw::PageRow& row) {
         return std::make_unique<ButtonActionPage>(row.templateId, row.captionId);
     });
-    bool classic = !windows2000, enabledAfterChange = false, enabledAfterApply = true;
+    bool enabledAfterChange = false, enabledAfterApply = true;
     std::size_t afterApply = 0, afterDisabledApply = 0;
     const INT_PTR result = RunSheet(std::move(pages), [&](HWND sheet) {
-        classic = ::GetPropA(sheet, "tlw.subclass") != nullptr;
         ::SendMessageA(ShowPage(sheet, 0), kMakeChange, 0, 0);
         enabledAfterChange = ApplyEnabled(sheet);
         Press(sheet, PSBTN_APPLYNOW);
@@ -81,7 +70,6 @@ void PressedButtons::ApplyAndOKRunTheSheetsOwnApplyAndChecksum(bool windows2000)
         afterDisabledApply = Log().size();
         Press(sheet, PSBTN_OK);
     });
-    EXPECT_EQ(classic, windows2000) << "the sheet was not taken over the way this run asked for";
     EXPECT_EQ(result, IDOK) << "OK ended the sheet without the sheet's own OK";
     EXPECT_TRUE(enabledAfterChange);
     EXPECT_FALSE(enabledAfterApply);
@@ -93,12 +81,6 @@ void PressedButtons::ApplyAndOKRunTheSheetsOwnApplyAndChecksum(bool windows2000)
     EXPECT_NE(log[0].find("ECX=00000103 "), std::string::npos) << log[0];
     EXPECT_EQ(log[1].rfind("CMOSChecksum ", 0), 0u) << log[1];
     EXPECT_EQ(log[2].rfind("CMOSChecksum ", 0), 0u) << log[2];
-}
-
-TEST_F(PressedButtons, ApplyAndOKRunTheSheetsOwnApplyAndChecksum) { ApplyAndOKRunTheSheetsOwnApplyAndChecksum(false); }
-
-TEST_F(PressedButtons, ApplyAndOKRunTheSheetsOwnApplyAndChecksumOnWindows2000) {
-    ApplyAndOKRunTheSheetsOwnApplyAndChecksum(true);
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
-// Taking over a window's messages with comctl32's functions and classically,
-// as on Windows 2000: what the procedure sees, what it passes on, and giving
-// the window back; and the controls' base over it.
+// Taking over a window's messages: what the procedure sees, what it passes
+// on, and giving the window back; and the controls' base over it.
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 #include <vector>
 
-#include "win/newer_functions.h"
 #include "win/subclass.h"
 #include "win/subclassed_window.h"
 
@@ -49,21 +48,25 @@ HWND MakeWindow() {
                              ::GetModuleHandleA(nullptr), nullptr);
 }
 
-class Subclassing : public ::testing::TestWithParam<bool> {
-protected:
-    void SetUp() override { win::ForceWindows2000Functions(GetParam()); }
-    void TearDown() override { win::ForceWindows2000Functions(false); }
-};
+BOOL CALLBACK CountProperty(HWND, LPSTR, HANDLE, ULONG_PTR count) {
+    ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
 
-TEST_P(Subclassing, ProcedureSeesMessagesPassesThemOnAndGivesTheWindowBack) {
-    if (!GetParam()) {
-        ASSERT_TRUE(win::NewerSubclassing().available()) << "Wine's comctl32 has them by name";
-    }
+int Properties(HWND window) {
+    int count = 0;
+    ::EnumPropsExA(window, CountProperty, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+TEST(Subclassing, ProcedureSeesMessagesPassesThemOnAndGivesTheWindowBack) {
     HWND window = MakeWindow();
     ASSERT_NE(window, nullptr);
     Seen seen;
+    const int properties = Properties(window);  // the system's own
     ASSERT_TRUE(win::SetSubclass(window, TakenOver, reinterpret_cast<DWORD_PTR>(&seen)));
-    EXPECT_EQ(::GetPropA(window, "tlw.subclass") != nullptr, GetParam());
+    // Under Wine every property read is a round trip to the server, at every message.
+    EXPECT_EQ(Properties(window), properties) << "found through a window property";
 
     EXPECT_EQ(::SendMessageA(window, kProbe, 1, 0), 99);
     EXPECT_EQ(::SendMessageA(window, kProbe, 2, 0), 12) << "passed on to the class's procedure";
@@ -71,7 +74,6 @@ TEST_P(Subclassing, ProcedureSeesMessagesPassesThemOnAndGivesTheWindowBack) {
     EXPECT_EQ(g_original, std::vector<UINT>{kProbe});
 
     win::RemoveSubclass(window, TakenOver);
-    EXPECT_EQ(::GetPropA(window, "tlw.subclass"), nullptr);
     EXPECT_EQ(reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC)), Original);
     EXPECT_EQ(::SendMessageA(window, kProbe, 1, 0), 11) << "the window is its own again";
     EXPECT_EQ(seen.messages.size(), 2u);
@@ -79,7 +81,7 @@ TEST_P(Subclassing, ProcedureSeesMessagesPassesThemOnAndGivesTheWindowBack) {
     EXPECT_EQ(seen.messages.size(), 2u);
 }
 
-TEST_P(Subclassing, DestroyingTheWindowUnhooksAfterTheProcedureSawWmNcDestroy) {
+TEST(Subclassing, DestroyingTheWindowUnhooksAfterTheProcedureSawWmNcDestroy) {
     for (bool removeItself : {false, true}) {
         HWND window = MakeWindow();
         Seen seen;
@@ -91,8 +93,7 @@ TEST_P(Subclassing, DestroyingTheWindowUnhooksAfterTheProcedureSawWmNcDestroy) {
     }
 }
 
-TEST(ClassicSubclassing, OneProcedurePerWindowAndALaterOneOverItKeepsWorking) {
-    win::ForceWindows2000Functions(true);
+TEST(Subclassing, OneProcedurePerWindowAndALaterOneOverItKeepsWorking) {
     HWND window = MakeWindow();
     Seen first, second;
     EXPECT_TRUE(win::SetSubclass(window, TakenOver, reinterpret_cast<DWORD_PTR>(&first)));
@@ -110,7 +111,37 @@ TEST(ClassicSubclassing, OneProcedurePerWindowAndALaterOneOverItKeepsWorking) {
     EXPECT_EQ(first.messages.size(), 0u);
     ::DestroyWindow(window);
     EXPECT_EQ(g_original, (std::vector<UINT>{kProbe, WM_NCDESTROY}));
-    win::ForceWindows2000Functions(false);
+}
+
+// A wide window stays wide: its procedure and ours see the text as it was sent.
+std::wstring g_wideText, g_wideTextSeenByOurs;
+
+LRESULT CALLBACK WideOriginal(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SETTEXT) g_wideText = reinterpret_cast<const wchar_t*>(lParam);
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK WideTakenOver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+    if (message == WM_SETTEXT) g_wideTextSeenByOurs = reinterpret_cast<const wchar_t*>(lParam);
+    return win::DefaultSubclass(hwnd, message, wParam, lParam);
+}
+
+TEST(Subclassing, AWideWindowsTextReachesItUnconverted) {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = WideOriginal;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"SubclassWideProbe";
+    ::RegisterClassW(&windowClass);
+    HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                    windowClass.hInstance, nullptr);
+    ASSERT_TRUE(window && ::IsWindowUnicode(window));
+    ASSERT_TRUE(win::SetSubclass(window, WideTakenOver, 0));
+    EXPECT_TRUE(::IsWindowUnicode(window));
+    const wchar_t* text = L"\u00c4nderung \u2192 ok";
+    ::SendMessageW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(g_wideTextSeenByOurs, text);
+    EXPECT_EQ(g_wideText, text);
+    ::DestroyWindow(window);
 }
 
 // A control object: answers kProbe 1 itself, throws on kProbe 3, passes the rest on.
@@ -133,7 +164,7 @@ private:
     }
 };
 
-TEST_P(Subclassing, AControlObjectCatchesItsHandlersFaultsAndLetsGoWhicheverGoesFirst) {
+TEST(Subclassing, AControlObjectCatchesItsHandlersFaultsAndLetsGoWhicheverGoesFirst) {
     HWND window = MakeWindow();
     {
         Probe probe;
@@ -157,10 +188,5 @@ TEST_P(Subclassing, AControlObjectCatchesItsHandlersFaultsAndLetsGoWhicheverGoes
     EXPECT_EQ(probe.handle(), nullptr);
     EXPECT_EQ(g_original, std::vector<UINT>{WM_NCDESTROY}) << "the class's procedure saw it last";
 }
-
-INSTANTIATE_TEST_SUITE_P(Both, Subclassing, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return info.param ? std::string("Windows2000") : std::string("Comctl32");
-                         });
 
 }  // namespace
