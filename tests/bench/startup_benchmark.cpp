@@ -81,6 +81,9 @@ Run TimeToFirstPaint(const std::string& program) {
     }
     if (search.found && ::WaitForInputIdle(process.hProcess, 30000) == 0) {
         ::QueryPerformanceCounter(&now);
+        // A request a debugging Wine server logs: where the program's first
+        // idle was seen, for scripts/server-requests.
+        ::GlobalFindAtomA("startup_benchmark: first idle");
         run.milliseconds =
             1000.0 * static_cast<double>(now.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
         PROCESS_MEMORY_COUNTERS memory = {};
