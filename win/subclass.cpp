@@ -6,7 +6,7 @@
 // data in one): under Wine every property read is a round trip to the
 // server, and a subclassed window pays for several at each message it gets;
 // the sheet and the information list get hundreds before the first page has
-// painted. The table is read by the thread that owns the windows only.
+// painted.
 #include "win/subclass.h"
 
 #include <algorithm>

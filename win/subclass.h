@@ -1,7 +1,8 @@
 // Taking over a window's messages through its window procedure, as every
 // Windows from 2000 on allows. One procedure per window; it passes what it
 // does not handle on with DefaultSubclass and is unhooked at the latest at
-// WM_NCDESTROY, after it has seen it.
+// WM_NCDESTROY, after it has seen it. All from the one thread that makes the
+// program's windows: the records are that thread's, unguarded.
 #pragma once
 
 #include <windows.h>
