@@ -88,6 +88,12 @@ add_executable(empty_sheet WIN32 tests/bench/empty_sheet.cpp tests/bench/empty_s
 target_link_libraries(empty_sheet PRIVATE comctl32)
 target_include_directories(empty_sheet PRIVATE ${CMAKE_SOURCE_DIR})
 target_link_options(empty_sheet PRIVATE ${TLW_LINK_OPTIONS})
+# The second yardstick: the empty sheet with the information page's controls
+# and rows, from the program's own resources.
+add_executable(page_controls_sheet WIN32 tests/bench/page_controls_sheet.cpp res/tlw.rc)
+target_link_libraries(page_controls_sheet PRIVATE comctl32)
+target_include_directories(page_controls_sheet PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/res)
+target_link_options(page_controls_sheet PRIVATE ${TLW_LINK_OPTIONS})
 add_executable(startup_benchmark tests/bench/startup_benchmark.cpp)
 target_link_libraries(startup_benchmark PRIVATE psapi)
 target_link_options(startup_benchmark PRIVATE ${TLW_LINK_OPTIONS})

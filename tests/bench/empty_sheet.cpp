@@ -1,7 +1,6 @@
 // The yardstick of start-up time: a minimal program that opens an empty
 // one-page property sheet and nothing else.
-#include <windows.h>
-#include <commctrl.h>
+#include "tests/bench/one_page_sheet.h"
 
 namespace {
 
@@ -15,23 +14,11 @@ INT_PTR CALLBACK EmptyPage(HWND, UINT message, WPARAM, LPARAM) { return message 
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_WIN95_CLASSES};
-    ::InitCommonControlsEx(&classes);
     alignas(4) static EmptyPageTemplate page = {{WS_CHILD | WS_CAPTION, 0, 0, 0, 0, 351, 199}, 0, 0, 0};
     PROPSHEETPAGEA description = {};
-    description.dwSize = sizeof description;
-    description.dwFlags = PSP_DLGINDIRECT | PSP_USETITLE;
-    description.hInstance = instance;
+    description.dwFlags = PSP_DLGINDIRECT;
     description.pResource = &page.header;
-    description.pszTitle = "Empty";
     description.pfnDlgProc = EmptyPage;
-    PROPSHEETHEADERA header = {};
-    header.dwSize = sizeof header;
-    header.dwFlags = PSH_PROPSHEETPAGE;
-    header.hInstance = instance;
-    header.pszCaption = "Empty";
-    header.nPages = 1;
-    header.ppsp = &description;
-    ::PropertySheetA(&header);
+    RunOnePageSheet(instance, description, "Empty");
     return 0;
 }
