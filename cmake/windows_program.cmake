@@ -91,7 +91,7 @@ target_link_options(empty_sheet PRIVATE ${TLW_LINK_OPTIONS})
 # The second yardstick: the empty sheet with the information page's controls
 # and rows, from the program's own resources.
 add_executable(page_controls_sheet WIN32 tests/bench/page_controls_sheet.cpp res/tlw.rc)
-target_link_libraries(page_controls_sheet PRIVATE comctl32)
+target_link_libraries(page_controls_sheet PRIVATE tlw_page_models comctl32)
 target_include_directories(page_controls_sheet PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/res)
 target_link_options(page_controls_sheet PRIVATE ${TLW_LINK_OPTIONS})
 add_executable(startup_benchmark tests/bench/startup_benchmark.cpp)

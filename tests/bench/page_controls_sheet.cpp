@@ -6,6 +6,7 @@
 // the window system, whatever program makes them.
 #include <string>
 
+#include "pages/page_table.h"
 #include "res/resource.h"
 #include "tests/bench/one_page_sheet.h"
 
@@ -18,15 +19,6 @@ constexpr UINT kRowLabels[] = {
     IDS_SERIAL_PORT_N, IDS_SERIAL_PORT_N,    IDS_PARALLEL_PORT,   IDS_INTERNAL_CACHE,  IDS_EXTERNAL_CACHE,
     IDS_POINTING_DEVICE, IDS_TOUCHPAD,       IDS_DMI_MANUFACTURER, IDS_DMI_PRODUCT_NAME, IDS_DMI_SERIAL_NUMBER,
     IDS_DMI_UUID,      IDS_DMI_ASSET_TAG,    IDS_HARD_DISK,       IDS_DRIVE_CD_ROM,    IDS_PARALLEL_PORT,
-};
-
-constexpr struct {
-    int control;
-    UINT text;
-} kTexts[] = {
-    {IDC_INFO_WELCOME, IDS_INFO_WELCOME},
-    {IDC_INFO_INTRO, IDS_INFO_INTRO},
-    {IDC_CHANGE_ASSET_TAG, IDS_CHANGE_ASSET_TAG},
 };
 
 std::string Text(UINT id) {
@@ -57,7 +49,10 @@ void AddRow(HWND list, int index, std::string label, std::string value) {
 
 INT_PTR CALLBACK Page(HWND page, UINT message, WPARAM, LPARAM) {
     if (message != WM_INITDIALOG) return FALSE;
-    for (const auto& text : kTexts) ::SetDlgItemTextA(page, text.control, Text(text.text).c_str());
+    // The texts the program gives the page's controls.
+    if (const tlw::PageRow* row = tlw::PageRowOf(IDD_INFO_PAGE)) {
+        for (const tlw::PageText& text : row->texts) ::SetDlgItemTextA(page, text.control, Text(text.text).c_str());
+    }
     HWND list = ::GetDlgItem(page, IDC_INFO_LIST);
     RECT bounds = {};
     ::GetWindowRect(list, &bounds);
